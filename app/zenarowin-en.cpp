@@ -1,0 +1,2 @@
+// English edition.
+int main() { return 0; }

@@ -1,0 +1,2 @@
+// German edition.
+int main() { return 0; }

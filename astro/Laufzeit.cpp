@@ -1,0 +1,62 @@
+#include "astro/Laufzeit.hpp"
+
+#include <cmath>
+#include <limits>
+
+namespace zenaro {
+
+ELaufzeitfehler::ELaufzeitfehler(std::int32_t nummer, const std::string& text)
+    : std::runtime_error(text), nummer_(nummer) {}
+
+std::string LaufzeitfehlerText(std::int32_t nummer) {
+    switch (nummer) {
+        case FehlerDateiNichtGefunden: return "File not found";
+        case FehlerPfadNichtGefunden: return "Path not found";
+        case FehlerZugriffVerweigert: return "File access denied";
+        case FehlerLesenUeberDateiende: return "Read beyond end of file";
+        case FehlerSchreiben: return "Disk write error";
+        case FehlerDivisionDurchNull: return "Division by zero";
+        case FehlerBereichsueberschreitung: return "Range check error";
+        case FehlerUngueltigeGleitkommaoperation: return "Invalid floating point operation";
+        case FehlerArithmetischerUeberlauf: return "Arithmetic overflow";
+        default: return "Runtime error " + std::to_string(nummer);
+    }
+}
+
+void Laufzeitfehler(std::int32_t nummer, const std::string& detail) {
+    std::string text = LaufzeitfehlerText(nummer);
+    if (!detail.empty()) text += " (" + detail + ")";
+    throw ELaufzeitfehler(nummer, text);
+}
+
+namespace {
+
+std::int32_t ZuGanzzahl(Extended ganz) {
+    if (std::isnan(ganz)) Laufzeitfehler(FehlerUngueltigeGleitkommaoperation);
+    if (ganz < static_cast<Extended>(std::numeric_limits<std::int32_t>::min()) ||
+        ganz > static_cast<Extended>(std::numeric_limits<std::int32_t>::max()))
+        Laufzeitfehler(FehlerBereichsueberschreitung);
+    return static_cast<std::int32_t>(ganz);
+}
+
+}  // namespace
+
+std::int32_t Round(Extended x) { return ZuGanzzahl(std::nearbyint(x)); }
+
+std::int32_t Trunc(Extended x) { return ZuGanzzahl(std::trunc(x)); }
+
+Extended Frac(Extended x) { return x - std::trunc(x); }
+
+Extended Int(Extended x) { return std::trunc(x); }
+
+Extended Sqrt(Extended x) {
+    if (std::isnan(x) || x < 0.0L) Laufzeitfehler(FehlerUngueltigeGleitkommaoperation, "sqrt");
+    return std::sqrt(x);
+}
+
+Extended Ln(Extended x) {
+    if (std::isnan(x) || x <= 0.0L) Laufzeitfehler(FehlerUngueltigeGleitkommaoperation, "ln");
+    return std::log(x);
+}
+
+}  // namespace zenaro
