@@ -1,0 +1,6 @@
+// Rising, setting, culmination and best observing time.
+#pragma once
+
+#include "engine/ZenaroDef.hpp"
+
+namespace zenaro {}  // namespace zenaro

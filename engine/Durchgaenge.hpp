@@ -1,0 +1,6 @@
+// Passages of deep-sky objects and bright stars.
+#pragma once
+
+#include "engine/ZenaroDef.hpp"
+
+namespace zenaro {}  // namespace zenaro

@@ -1,0 +1,6 @@
+// The ephemeris computation.
+#pragma once
+
+#include "engine/ZenaroDef.hpp"
+
+namespace zenaro {}  // namespace zenaro

@@ -1,0 +1,6 @@
+// Conjunction positions and pair search.
+#pragma once
+
+#include "engine/ZenaroDef.hpp"
+
+namespace zenaro {}  // namespace zenaro
