@@ -1,0 +1,83 @@
+// The seven binary data files in DatenVerzeichnis: flat, headerless files of
+// fixed-size little-endian records, read into the global tables and rewritten
+// whole. File names are matched without regard to case. Every rewrite goes
+// through a temporary file renamed over the old one, so a failed write leaves the
+// previous file whole. Read and write errors raise ELaufzeitfehler (100 for a
+// file that ends inside a record).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/ZenaroDef.hpp"
+
+namespace zenaro {
+
+// Documented file names (the ones created when no file of that name exists).
+inline constexpr const char* DateiEinstellungen = "ZenaroWin.ini";
+inline constexpr const char* DateiBahnelemente = "Bahnelem.dat";
+inline constexpr const char* DateiOrte = "Orte.dat";
+inline constexpr const char* DateiHellParameter = "hell.dta";
+inline constexpr const char* DateiNGC = "ngc.dta";
+inline constexpr const char* DateiIC = "ic.dta";
+inline constexpr const char* DateiSterne = "bsc4.dta";
+
+// Record sizes in bytes.
+inline constexpr std::size_t SatzgroesseEinstellungen = 128;
+inline constexpr std::size_t SatzgroesseBahnelement = 304;
+inline constexpr std::size_t SatzgroesseOrt = 88;
+inline constexpr std::size_t SatzgroesseDeepSky = 64;
+inline constexpr std::size_t SatzgroesseStern = 96;
+inline constexpr std::size_t SatzgroesseHellParameter = 144;
+
+// The full path of the file `name` in `verzeichnis` (which ends in "/" or is
+// empty for the current directory): the existing entry whose name equals `name`
+// without regard to ASCII case (the exact spelling first when several exist),
+// otherwise verzeichnis + name.
+std::string DateiFinden(const std::string& verzeichnis, const std::string& name);
+
+// A file that held more records than its table: `NichtGeladen` records after
+// the capacity were not loaded. The start tells the user once.
+struct TUeberzaehligeDatei {
+    std::string Datei;  // full path as found
+    std::int32_t NichtGeladen = 0;
+};
+extern std::vector<TUeberzaehligeDatei> UeberzaehligeDateien;
+
+// Loaders. Each reads DatenVerzeichnis + its file into its table and count and
+// returns whether the file was there and opened; a missing or unopenable file
+// leaves the table empty (count 0). Records beyond the capacity are not loaded
+// and are reported in UeberzaehligeDateien; the untouched file is kept beside
+// the new one (name + ".bak") before it is first rewritten. A file whose length
+// is not a whole multiple of the record size raises error 100 and leaves the
+// table and count as they were.
+bool ObjekteLesen();        // "Bahnelem.dat" -> Objekte, AnzahlObjekte (1000)
+bool OrteLesen();           // "Orte.dat" -> Orte, AnzahlOrte (2000)
+bool NGCLesen();            // "ngc.dta" -> NGCKatalog, AnzahlNGC (7839: one slot stays
+                            // free for the entry the start appends)
+bool ICLesen();             // "ic.dta" -> ICKatalog, AnzahlIC (5386)
+bool SterneLesen();         // "bsc4.dta" -> Sternkatalog, AnzahlSterne (9110)
+bool HellParameterLesen();  // "hell.dta" -> HellParameterListe, AnzahlHellParameter (1001)
+
+// Reads the first record of "ZenaroWin.ini" into the live settings (dates cut to
+// 10, times to 5 characters; nothing checked) and returns true; returns false and
+// changes nothing when the file is missing or does not open. A file shorter than
+// 128 bytes raises error 100; bytes after the first record are ignored.
+bool EinstellungenLesen();
+
+// Writers: rewrite the whole file from slots 1..count (the settings: exactly one
+// record from the live settings). A write error raises ELaufzeitfehler and leaves
+// the previous file as it was.
+void ObjekteSchreiben();        // "Bahnelem.dat"
+void OrteSchreiben();           // "Orte.dat"
+void HellParameterSchreiben();  // "hell.dta"
+void EinstellungenSchreiben();  // "ZenaroWin.ini"
+
+// The 10-byte file form of an Extended (64-bit mantissa with explicit integer
+// bit, then 15-bit exponent and sign; little-endian), bit for bit.
+void ExtendedKodieren(Extended wert, std::uint8_t* ziel);
+Extended ExtendedDekodieren(const std::uint8_t* quelle);
+
+}  // namespace zenaro
