@@ -117,10 +117,11 @@ TEinstellungen EinstellungenAlsSatz() {
 }
 
 void EinstellungenUebernehmen(const TEinstellungen& satz) {
-    Startdatum = satz.Startdatum;
-    Stopdatum = satz.Stopdatum;
-    Startzeit = satz.Startzeit;
-    Stopzeit = satz.Stopzeit;
+    // The texts as far as their length goes, at most 10 and 5 characters.
+    Startdatum = satz.Startdatum.Text();
+    Stopdatum = satz.Stopdatum.Text();
+    Startzeit = satz.Startzeit.Text();
+    Stopzeit = satz.Stopzeit.Text();
     SchrittTage = satz.SchrittTage;
     SchrittStunden = satz.SchrittStunden;
     ZonenIndex = satz.ZonenIndex;
