@@ -25,6 +25,12 @@ std::int32_t Mal(std::int32_t a, std::int32_t b) {
     return r;
 }
 
+// The whole part rounded down, as a 32-bit integer (range-checked like Trunc). For
+// the non-negative quantities of every date from -4712 January 1 on it is the same
+// as the truncation; before that it keeps the calendar running on instead of
+// folding two days into one and giving negative days, months and hours.
+std::int32_t Abrunden(Extended x) { return Trunc(std::floor(x)); }
+
 }  // namespace
 
 Extended INTPART(Extended x) { return Int(x); }
@@ -51,7 +57,7 @@ Extended DATETOMJD(std::int32_t DAY, std::int32_t MONTH, std::int32_t YEAR, Exte
     }
     std::int32_t B;
     if (N <= 15821004.1L) {
-        B = Minus(Trunc(Plus(Y, 4716) / 4.0L), 1181);
+        B = Minus(Abrunden(Plus(Y, 4716) / 4.0L), 1181);
     } else {
         B = Plus(Minus(Trunc(Y / 400.0L), Trunc(Y / 100.0L)), Trunc(Y / 4.0L));
     }
@@ -63,7 +69,8 @@ Extended DATETOMJD(std::int32_t DAY, std::int32_t MONTH, std::int32_t YEAR, Exte
 void MJDTODATE(Extended MJD, std::int32_t& DAY, std::int32_t& MONTH, std::int32_t& YEAR,
                Extended& HOUR) {
     const Extended JD = MJD + 2400000.5L;
-    const Extended J0 = INTPART(JD + 0.5L);
+    // Julian day number of the civil day, rounded down (see Abrunden).
+    const Extended J0 = std::floor(JD + 0.5L);
     Extended C;
     if (J0 < 2299161.0L) {
         C = J0 + 1524.0L;
@@ -71,8 +78,8 @@ void MJDTODATE(Extended MJD, std::int32_t& DAY, std::int32_t& MONTH, std::int32_
         const std::int32_t B = Trunc((J0 - 1867216.25L) / 36524.25L);
         C = J0 + B - Trunc(B / 4.0L) + 1525.0L;
     }
-    const std::int32_t D = Trunc((C - 122.1L) / 365.25L);
-    const std::int32_t E = Plus(Mal(365, D), Trunc(D / 4.0L));
+    const std::int32_t D = Abrunden((C - 122.1L) / 365.25L);
+    const std::int32_t E = Plus(Mal(365, D), Abrunden(D / 4.0L));
     const std::int32_t F = Trunc((C - E) / 30.6001L);
     DAY = Minus(Trunc(C - E + 0.5L), Trunc(30.6001L * F));
     MONTH = Minus(Minus(F, 1), Mal(12, Trunc(F / 14.0L)));

@@ -26,7 +26,8 @@ Extended TIMFRAC(Extended x);
 // MJD of a calendar date and hour of the day (decimal hours). Day and hour are not
 // range-checked: day 0 or 32, hour 24 or negative move the result accordingly.
 Extended DATETOMJD(std::int32_t DAY, std::int32_t MONTH, std::int32_t YEAR, Extended HOUR);
-// Calendar date and hour of the day [0, 24) of an MJD.
+// Calendar date and hour of the day [0, 24) of an MJD. Before -4712 January 1 (JD 0)
+// the Julian calendar runs on backward, so day, month and hour stay in their ranges.
 void MJDTODATE(Extended MJD, std::int32_t& DAY, std::int32_t& MONTH, std::int32_t& YEAR,
                Extended& HOUR);
 // Local mean sidereal time in hours [0, 24) at the MJD (universal time) and the

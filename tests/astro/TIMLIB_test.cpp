@@ -115,9 +115,24 @@ TEST(TIMLIB, CalendarDateOfAnMJD) {
     EXPECT_LT(d.Stunde, 24.0L);
 }
 
+TEST(TIMLIB, DatesBeforeJulianDayZeroContinueTheJulianCalendar) {
+    // 5288 Julian years with 1322 leap days before JD 0.
+    EXPECT_EQ(DATETOMJD(1, 1, -10000, 12.0L), -2400000.5L - 1931442.0L);
+    ErwarteDatum(-2400000.5L - 1931442.0L, 1, 1, -10000, 12.0L);
+    // The day before JD 0 and its last hours: no negative hours or days.
+    ErwarteDatum(-2400001.5L, 31, 12, -4713, 12.0L);
+    ErwarteDatum(-2400000.75L, 1, 1, -4712, 6.0L);
+    ErwarteDatum(-2400001.25L, 31, 12, -4713, 18.0L);
+    // -4716 is a leap year, -4717 and -4713 are not.
+    EXPECT_EQ(DATETOMJD(1, 3, -4716, 0.0L) - DATETOMJD(28, 2, -4716, 0.0L), 2.0L);
+    EXPECT_EQ(DATETOMJD(1, 3, -4717, 0.0L) - DATETOMJD(28, 2, -4717, 0.0L), 1.0L);
+    EXPECT_EQ(DATETOMJD(1, 3, -4713, 0.0L) - DATETOMJD(28, 2, -4713, 0.0L), 1.0L);
+    EXPECT_EQ(DATETOMJD(1, 1, -4716, 0.0L) - DATETOMJD(1, 1, -4717, 0.0L), 365.0L);
+}
+
 TEST(TIMLIB, DateConversionsRoundTrip) {
-    // From -4712 to beyond 2100, both calendars, every few weeks and at odd hours.
-    for (Extended m = -2400000.5L; m < 100000.0L; m += 37.375L) {
+    // From -12000 to beyond 2100, both calendars, every few weeks and at odd hours.
+    for (Extended m = -5100000.5L; m < 100000.0L; m += 37.375L) {
         const Datum d = AusMJD(m);
         ASSERT_GE(d.Monat, 1) << m;
         ASSERT_LE(d.Monat, 12) << m;
