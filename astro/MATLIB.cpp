@@ -24,7 +24,7 @@ Extended ARCCOSDEG(Extended x) {
         return 90.0L - 90.0L * Round(x);
     }
     if (std::fabs(x) <= 1e-7L) return 90.0L - x / RAD;
-    return 90.0L - std::atan(x / Sqrt((1.0L - x) * (1.0L + x))) / RAD;
+    return 90.0L - ARCTANDEG(x / Sqrt((1.0L - x) * (1.0L + x)));
 }
 
 Extended ATANTWODEG(Extended y, Extended x) {
