@@ -56,6 +56,8 @@ void CARTTOSPH(Extended X, Extended Y, Extended Z, Extended& R, Extended& THETA,
     R = std::sqrt(s + Z * Z);
     PHI = ATANTWODEG(Y, X);
     if (PHI < 0.0L) PHI = PHI + 360.0L;
+    // A tiny negative angle plus 360 rounds to exactly 360; it is a direction of 0.
+    if (PHI >= 360.0L) PHI = 0.0L;
     THETA = ATANTWODEG(Z, std::sqrt(s));
 }
 

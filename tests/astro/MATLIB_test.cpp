@@ -94,6 +94,10 @@ TEST(MATLIB, SphericalAndCartesianCoordinates) {
     EXPECT_NEAR(R, std::sqrt(2.0L), 1e-18L);
     EXPECT_NEAR(B, -45.0L, 1e-13L);
     EXPECT_EQ(L, 180.0L);
+    // A direction a hair below the x axis stays in [0, 360).
+    CARTTOSPH(1.0L, -1e-22L, 0.0L, R, B, L);
+    EXPECT_GE(L, 0.0L);
+    EXPECT_LT(L, 360.0L);
 
     Extended X, Y, Z;
     SPHTOCART(2.0L, 30.0L, 120.0L, X, Y, Z);
