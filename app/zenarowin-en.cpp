@@ -1,2 +1,8 @@
-// English edition.
-int main() { return 0; }
+// ZenaroWin, English edition.
+#include "engine/ZenaroDef.hpp"
+#include "ui/Anwendung.hpp"
+
+int main() {
+    zenaro::Englisch = true;
+    return zenaro::Hauptprogramm();
+}

@@ -1,2 +1,8 @@
-// German edition.
-int main() { return 0; }
+// ZenaroWin, German edition.
+#include "engine/ZenaroDef.hpp"
+#include "ui/Anwendung.hpp"
+
+int main() {
+    zenaro::Englisch = false;
+    return zenaro::Hauptprogramm();
+}

@@ -1,4 +1,6 @@
-// The small platform layer that stands in for the original window system.
+// The small platform layer that stands in for the original window system: message
+// boxes, the hourglass cursor and the processing of pending messages.
 #pragma once
 
-namespace zenaro {}  // namespace zenaro
+#include "ui/Plattform/Meldungen.hpp"
+#include "ui/Plattform/Sanduhr.hpp"

@@ -1,0 +1,36 @@
+// The part of the program start that needs no window: the data directory, the
+// settings (read or defaulted) and the six data files loaded into their tables,
+// with the Pleiades appended to the NGC catalogue. The windows are created
+// afterwards by the user interface.
+#pragma once
+
+#include <string>
+
+#include "engine/ZenaroDef.hpp"
+
+namespace zenaro {
+
+// The data directory for a working directory: the name with one trailing "/"
+// (a name that already ends in "/", as the root does, stays as it is).
+std::string DatenVerzeichnisAus(const std::string& arbeitsverzeichnis);
+
+// A date as "TT.MM.JJJJ" (two-digit day and month, four-digit year).
+std::string DatumText(int tag, int monat, int jahr);
+// Today's local date as "TT.MM.JJJJ", the default start and stop date.
+std::string HeutigesDatum();
+
+// The entry appended to the NGC catalogue after the records of "ngc.dta":
+// Messier 45, the Pleiades, which the catalogue itself lacks.
+TDeepSkyObjekt Messier45();
+
+// Start steps 2 to 4 for the given working directory: sets DatenVerzeichnis,
+// reads "ZenaroWin.ini" or sets the defaults, loads "Bahnelem.dat", "Orte.dat",
+// "ngc.dta" (then appends Messier 45 when the file was read), "ic.dta",
+// "bsc4.dta" and "hell.dta" in this order, and lists in UeberzaehligeDateien
+// every file with more records than its table holds. A file that ends inside a
+// record raises the input/output error 100 naming the file.
+void StartdatenLaden(const std::string& arbeitsverzeichnis);
+// The same for the current working directory (not the program's folder).
+void StartdatenLaden();
+
+}  // namespace zenaro

@@ -1,0 +1,159 @@
+// The program start as the program runs it, in a temporary data directory, with
+// recorded message boxes: the reports of missing catalogues, the start that ends
+// on a damaged file, and the three long-lived windows.
+#include <gtest/gtest.h>
+
+#include <QProgressBar>
+
+#include "Anwendungsumgebung.hpp"
+#include "engine/Startverzeichnis.hpp"
+#include "engine/ZenaroDef.hpp"
+#include "ui/GaugeUnit.hpp"
+#include "ui/HauptUnit.hpp"
+#include "ui/HellUnit.hpp"
+#include "ui/Plattform/Meldungen.hpp"
+
+namespace zenaro {
+namespace {
+
+using test::TStartverzeichnis;
+
+class Start : public ::testing::TestWithParam<bool> {
+protected:
+    void SetUp() override {
+        test::Anwendung();
+        Englisch = GetParam();
+    }
+    void TearDown() override { Englisch = false; }
+
+    QString T(const char* deutsch, const char* englisch) const {
+        return QString::fromUtf8(GetParam() ? englisch : deutsch);
+    }
+
+    TStartverzeichnis verzeichnis;
+    TMeldungsRekorder meldungen;
+};
+
+TEST_P(Start, LeeresVerzeichnisMeldetDieDreiKatalogeInDerReihenfolge) {
+    ElementeGeaendert = true;
+    TProgramm programm;
+    ASSERT_EQ(programm.Starten(verzeichnis.Pfad()), 0);
+
+    ASSERT_EQ(meldungen.Eintraege().size(), 3u);
+    EXPECT_EQ(meldungen.Texte(),
+              (std::vector<QString>{T("Datei mit dem NGC-Katalog (NGC.DTA) nicht gefunden",
+                                      "File containing NGC-Catalogue (NGC.DTA) not found"),
+                                    T("Datei mit dem IC-Katalog (IC.DTA) nicht gefunden",
+                                      "File containing IC-Catalogue (IC.DTA) not found"),
+                                    T("Datei mit dem BSC4-Katalog (BSC4.DTA) nicht gefunden",
+                                      "File containing BSC4-Catalogue (BSC4.DTA) not found")}));
+    for (const auto& eintrag : meldungen.Eintraege()) {
+        EXPECT_EQ(eintrag.art, TMeldungsart::Fehler);
+        EXPECT_EQ(eintrag.titel, T("Fehler", "Error"));
+    }
+
+    // The creation carries on: all three windows exist, the main window opens.
+    ASSERT_NE(HauptForm, nullptr);
+    ASSERT_NE(GaugeForm, nullptr);
+    ASSERT_NE(HellForm, nullptr);
+    EXPECT_FALSE(ElementeGeaendert);
+    EXPECT_FALSE(GaugeForm->isVisible());
+    EXPECT_FALSE(HellForm->isVisible());
+    EXPECT_EQ(&Fortschrittsanzeige(), static_cast<IFortschrittsanzeige*>(GaugeForm));
+    HauptForm->show();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(HauptForm->isVisible());
+    EXPECT_EQ(meldungen.Eintraege().size(), 3u);
+}
+
+TEST_P(Start, VorhandeneAberLeereKatalogdateien) {
+    // An empty "ngc.dta" still gets Messier 45 and counts as present; empty
+    // "ic.dta" and "bsc4.dta" leave their tables empty and are reported.
+    verzeichnis.Schreiben("ngc.dta", 0);
+    verzeichnis.Schreiben("ic.dta", 0);
+    verzeichnis.Schreiben("BSC4.DTA", 96);
+    TProgramm programm;
+    ASSERT_EQ(programm.Starten(verzeichnis.Pfad()), 0);
+    EXPECT_EQ(AnzahlNGC, 1);
+    EXPECT_EQ(AnzahlSterne, 1);
+    EXPECT_EQ(meldungen.Texte(),
+              (std::vector<QString>{T("Datei mit dem IC-Katalog (IC.DTA) nicht gefunden",
+                                      "File containing IC-Catalogue (IC.DTA) not found")}));
+}
+
+TEST_P(Start, AngeschnitteneOrtsdateiBeendetDenStart) {
+    verzeichnis.Schreiben("ngc.dta", 0);
+    verzeichnis.Schreiben("Orte.dat", 100);
+    const auto vorher = verzeichnis.Inhalt();
+
+    TProgramm programm;
+    EXPECT_EQ(programm.Starten(verzeichnis.Pfad()), 100);
+
+    // One error box with the error number, its text and the file; no window.
+    ASSERT_EQ(meldungen.Eintraege().size(), 1u);
+    const auto& meldung = meldungen.Eintraege()[0];
+    EXPECT_EQ(meldung.art, TMeldungsart::Fehler);
+    EXPECT_TRUE(meldung.text.startsWith(T("E/A-Fehler 100: Lesen über das Dateiende hinaus",
+                                          "I/O error 100: Read beyond end of file")))
+        << meldung.text.toStdString();
+    EXPECT_TRUE(meldung.text.contains(QString::fromStdString(verzeichnis.Pfad() + "/Orte.dat")))
+        << meldung.text.toStdString();
+    EXPECT_EQ(HauptForm, nullptr);
+    EXPECT_EQ(GaugeForm, nullptr);
+    EXPECT_EQ(HellForm, nullptr);
+    EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty());
+    EXPECT_EQ(verzeichnis.Inhalt(), vorher);
+}
+
+TEST_P(Start, UeberzaehligeSaetzeWerdenEinmalGemeldet) {
+    verzeichnis.Schreiben("ngc.dta", 0);
+    verzeichnis.Schreiben("ic.dta", 64);
+    verzeichnis.Schreiben("bsc4.dta", 96);
+    verzeichnis.Schreiben("Orte.dat", 88 * (MaxOrte + 3));
+    TProgramm programm;
+    ASSERT_EQ(programm.Starten(verzeichnis.Pfad()), 0);
+    EXPECT_EQ(AnzahlOrte, MaxOrte);
+    ASSERT_EQ(meldungen.Eintraege().size(), 1u);
+    const QString text = meldungen.Eintraege()[0].text;
+    EXPECT_TRUE(
+        text.contains(T("Orte.dat: 3 Datensätze nicht geladen", "Orte.dat: 3 records not loaded")))
+        << text.toStdString();
+    EXPECT_NE(HauptForm, nullptr);
+}
+
+TEST_P(Start, DieFensterLebenBisZumEndeDesProgramms) {
+    {
+        TProgramm programm;
+        ASSERT_EQ(programm.Starten(verzeichnis.Pfad()), 0);
+        // The main window: caption of both editions, fixed client size, black.
+        EXPECT_EQ(HauptForm->objectName(), "HauptForm");
+        EXPECT_EQ(HauptForm->windowTitle(), "Zenaro for Windows 2.5");
+        EXPECT_EQ(HauptForm->size(), QSize(602, GetParam() ? 495 : 493));
+        EXPECT_EQ(HauptForm->minimumSize(), HauptForm->maximumSize());
+        EXPECT_EQ(HauptForm->palette().color(QPalette::Window), QColor(Qt::black));
+        // The brightness editor: created hidden, caption "HellForm", red.
+        EXPECT_EQ(HellForm->objectName(), "HellForm");
+        EXPECT_EQ(HellForm->windowTitle(), "HellForm");
+        EXPECT_EQ(HellForm->size(), GetParam() ? QSize(391, 328) : QSize(399, 337));
+        EXPECT_EQ(HellForm->palette().color(QPalette::Window), QColor(Qt::red));
+        EXPECT_EQ(HellForm->font().pixelSize(), 11);
+        EXPECT_FALSE(HellForm->isVisible());
+        // Only the main window ends the program when closed.
+        EXPECT_TRUE(HauptForm->testAttribute(Qt::WA_QuitOnClose));
+        EXPECT_FALSE(GaugeForm->testAttribute(Qt::WA_QuitOnClose));
+        EXPECT_FALSE(HellForm->testAttribute(Qt::WA_QuitOnClose));
+    }
+    EXPECT_EQ(HauptForm, nullptr);
+    EXPECT_EQ(GaugeForm, nullptr);
+    EXPECT_EQ(HellForm, nullptr);
+    // The engine no longer reaches a destroyed progress window.
+    EXPECT_NE(&Fortschrittsanzeige(), nullptr);
+    Fortschrittsanzeige().Zeigen();
+    NachrichtenVerarbeiten();
+}
+
+INSTANTIATE_TEST_SUITE_P(Ausgaben, Start, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "Englisch" : "Deutsch"; });
+
+}  // namespace
+}  // namespace zenaro
