@@ -1,0 +1,221 @@
+// What must never happen to the data files: a damaged file half loaded, records
+// lost beyond a table's capacity, two files of one name in different case, and a
+// failed write that leaves a broken file.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <csignal>
+
+#include "engine/DateiTestHilfen.hpp"
+
+namespace zenaro {
+namespace {
+
+using test::Bytes;
+using test::DateiBytes;
+using test::DateiSchreiben;
+using test::Eintraege;
+using test::ExtendedAus;
+using test::ExtendedNach;
+using test::TextAus;
+using test::TextNach;
+
+class DateiSicherheit : public test::DateiTest {};
+
+// n location records named "Ort 1" .. "Ort n" with the longitude equal to k.
+Bytes OrtsDatei(int n) {
+    Bytes b(88 * static_cast<std::size_t>(n), 0);
+    for (int k = 1; k <= n; ++k) {
+        const std::size_t o = 88 * static_cast<std::size_t>(k - 1);
+        TextNach(b, o, "Ort " + std::to_string(k));
+        ExtendedNach(b, o + 64, static_cast<long double>(k));
+    }
+    return b;
+}
+
+void ErwarteFehler(void (*aktion)(), std::int32_t nummer) {
+    try {
+        aktion();
+        ADD_FAILURE() << "no runtime error";
+    } catch (const ELaufzeitfehler& e) {
+        EXPECT_EQ(e.Nummer(), nummer) << e.what();
+    }
+}
+
+TEST_F(DateiSicherheit, FileEndingInsideARecordRaises100AndChangesNothing) {
+    DateiSchreiben(ordner / "Orte.dat", OrtsDatei(3));
+    ASSERT_TRUE(OrteLesen());
+    ASSERT_EQ(AnzahlOrte, 3);
+
+    Bytes kaputt = OrtsDatei(2);
+    kaputt.resize(kaputt.size() + 40, 0);
+    DateiSchreiben(ordner / "Orte.dat", kaputt);
+    try {
+        OrteLesen();
+        FAIL();
+    } catch (const ELaufzeitfehler& e) {
+        EXPECT_EQ(e.Nummer(), FehlerLesenUeberDateiende);
+        EXPECT_NE(std::string(e.what()).find("Orte.dat"), std::string::npos);  // names the file
+    }
+    EXPECT_EQ(AnzahlOrte, 3);
+    EXPECT_EQ(Orte[3].Name, "Ort 3");
+    EXPECT_EQ(DateiBytes(ordner / "Orte.dat"), kaputt);
+
+    for (auto [name, lesen] :
+         std::initializer_list<std::pair<const char*, bool (*)()>>{{"Bahnelem.dat", ObjekteLesen},
+                                                                   {"hell.dta", HellParameterLesen},
+                                                                   {"ngc.dta", NGCLesen},
+                                                                   {"ic.dta", ICLesen},
+                                                                   {"bsc4.dta", SterneLesen}}) {
+        DateiSchreiben(ordner / name, Bytes(1, 0));
+        EXPECT_THROW(lesen(), ELaufzeitfehler) << name;
+    }
+}
+
+TEST_F(DateiSicherheit, SettingsFileShorterThanOneRecordRaises100) {
+    Startdatum = "01.01.2026";
+    DateiSchreiben(ordner / "ZenaroWin.ini", Bytes(127, 0));
+    ErwarteFehler([] { EinstellungenLesen(); }, FehlerLesenUeberDateiende);
+    EXPECT_EQ(Startdatum, "01.01.2026");
+    DateiSchreiben(ordner / "ZenaroWin.ini", {});
+    ErwarteFehler([] { EinstellungenLesen(); }, FehlerLesenUeberDateiende);
+}
+
+TEST_F(DateiSicherheit, RecordsBeyondTheCapacityAreKeptInABackup) {
+    const Bytes original = OrtsDatei(MaxOrte + 3);
+    DateiSchreiben(ordner / "Orte.dat", original);
+    ASSERT_TRUE(OrteLesen());
+    EXPECT_EQ(AnzahlOrte, MaxOrte);
+    EXPECT_EQ(Orte[MaxOrte].Name, "Ort 2000");
+    ASSERT_EQ(UeberzaehligeDateien.size(), 1u);
+    EXPECT_EQ(UeberzaehligeDateien[0].Datei, (ordner / "Orte.dat").string());
+    EXPECT_EQ(UeberzaehligeDateien[0].NichtGeladen, 3);
+    EXPECT_EQ(DateiBytes(ordner / "Orte.dat"), original);  // loading changes no file
+
+    // The first rewrite keeps the untouched file; a later one makes no new backup.
+    Orte[1].Name = "geaendert";
+    OrteSchreiben();
+    EXPECT_EQ(DateiBytes(ordner / "Orte.dat.bak"), original);
+    const Bytes neu = DateiBytes(ordner / "Orte.dat");
+    ASSERT_EQ(neu.size(), 88u * MaxOrte);
+    EXPECT_EQ(TextAus(neu, 0), "geaendert");
+    AnzahlOrte = 10;
+    OrteSchreiben();
+    EXPECT_EQ(Eintraege(ordner), (std::vector<std::string>{"Orte.dat", "Orte.dat.bak"}));
+    EXPECT_EQ(DateiBytes(ordner / "Orte.dat.bak"), original);
+}
+
+TEST_F(DateiSicherheit, AnExistingBackupIsNeverOverwritten) {
+    const Bytes alteSicherung = OrtsDatei(1);
+    DateiSchreiben(ordner / "Orte.dat.bak", alteSicherung);
+    const Bytes original = OrtsDatei(MaxOrte + 1);
+    DateiSchreiben(ordner / "Orte.dat", original);
+    ASSERT_TRUE(OrteLesen());
+    OrteSchreiben();
+    EXPECT_EQ(DateiBytes(ordner / "Orte.dat.bak"), alteSicherung);
+    EXPECT_EQ(DateiBytes(ordner / "Orte.dat.1.bak"), original);
+}
+
+TEST_F(DateiSicherheit, CataloguesStopAtTheirCapacityAndLeaveTheNgcSlotForTheStart) {
+    DateiSchreiben(ordner / "ngc.dta", Bytes(64 * static_cast<std::size_t>(MaxNGC), 0));
+    DateiSchreiben(ordner / "hell.dta", Bytes(144 * static_cast<std::size_t>(MaxHellParameter), 0));
+    ASSERT_TRUE(NGCLesen());
+    EXPECT_EQ(AnzahlNGC, MaxNGC - 1);
+    ASSERT_TRUE(HellParameterLesen());
+    EXPECT_EQ(AnzahlHellParameter, MaxHellParameter);  // all 1001 fit
+    ASSERT_EQ(UeberzaehligeDateien.size(), 1u);
+    EXPECT_EQ(UeberzaehligeDateien[0].NichtGeladen, 1);
+    // Reading again does not report the same file twice.
+    ASSERT_TRUE(NGCLesen());
+    EXPECT_EQ(UeberzaehligeDateien.size(), 1u);
+}
+
+TEST_F(DateiSicherheit, FileNamesMatchWithoutRegardToCase) {
+    Bytes b(304, 0);
+    TextNach(b, 0, "2P/Encke");
+    DateiSchreiben(ordner / "BAHNELEM.DAT", b);
+    ASSERT_TRUE(ObjekteLesen());
+    ASSERT_EQ(AnzahlObjekte, 1);
+    EXPECT_EQ(Objekte[1].Name, "2P/Encke");
+    Objekte[2] = Objekte[1];
+    Objekte[2].Name = "1P/Halley";
+    AnzahlObjekte = 2;
+    ObjekteSchreiben();
+    EXPECT_EQ(Eintraege(ordner), std::vector<std::string>{"BAHNELEM.DAT"});
+    EXPECT_EQ(DateiBytes(ordner / "BAHNELEM.DAT").size(), 2u * 304);
+
+    // Without any file the documented name is created.
+    OrteSchreiben();
+    EXPECT_EQ(Eintraege(ordner), (std::vector<std::string>{"BAHNELEM.DAT", "Orte.dat"}));
+    DateiSchreiben(ordner / "zenarowin.INI", Bytes(128, 0));
+    EXPECT_TRUE(EinstellungenLesen());
+    EinstellungenSchreiben();
+    EXPECT_EQ(Eintraege(ordner),
+              (std::vector<std::string>{"BAHNELEM.DAT", "Orte.dat", "zenarowin.INI"}));
+    EXPECT_EQ(DatenVerzeichnis + "Orte.dat", DateiFinden(DatenVerzeichnis, "ORTE.DAT"));
+}
+
+TEST_F(DateiSicherheit, WriteIntoAPathThatIsADirectoryFailsAndLeavesIt) {
+    std::filesystem::create_directory(ordner / "orte.dat");
+    DateiSchreiben(ordner / "orte.dat" / "inhalt", {1, 2, 3});
+    EXPECT_FALSE(OrteLesen());  // does not open as a file: empty table
+    EXPECT_EQ(AnzahlOrte, 0);
+    Orte[1].Name = "neu";
+    AnzahlOrte = 1;
+    EXPECT_THROW(OrteSchreiben(), ELaufzeitfehler);
+    EXPECT_TRUE(std::filesystem::is_directory(ordner / "orte.dat"));
+    EXPECT_EQ(DateiBytes(ordner / "orte.dat" / "inhalt"), (Bytes{1, 2, 3}));
+    EXPECT_EQ(Eintraege(ordner), std::vector<std::string>{"orte.dat"});  // no temporary left
+}
+
+TEST_F(DateiSicherheit, WriteIntoAMissingDirectoryFails) {
+    DatenVerzeichnis = (ordner / "fehlt").string() + "/";
+    AnzahlOrte = 0;
+    EXPECT_THROW(OrteSchreiben(), ELaufzeitfehler);
+    EXPECT_THROW(EinstellungenSchreiben(), ELaufzeitfehler);
+    EXPECT_FALSE(std::filesystem::exists(ordner / "fehlt"));
+}
+
+TEST_F(DateiSicherheit, FailedWriteLeavesThePreviousFileWhole) {
+    // A file size limit makes the write of the new content fail half-way.
+    Bytes vorher(2 * 304, 0);
+    TextNach(vorher, 0, "alt");
+    DateiSchreiben(ordner / "Bahnelem.dat", vorher);
+    for (std::int32_t i = 1; i <= MaxObjekte; ++i) Objekte[i].Name = "neu";
+    AnzahlObjekte = MaxObjekte;
+
+    rlimit alt{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &alt), 0);
+    const auto alterHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit klein = alt;
+    klein.rlim_cur = 100000;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &klein), 0);
+    std::int32_t nummer = 0;
+    try {
+        ObjekteSchreiben();
+    } catch (const ELaufzeitfehler& e) {
+        nummer = e.Nummer();
+    }
+    ::setrlimit(RLIMIT_FSIZE, &alt);
+    std::signal(SIGXFSZ, alterHandler);
+
+    EXPECT_EQ(nummer, FehlerSchreiben);
+    EXPECT_EQ(DateiBytes(ordner / "Bahnelem.dat"), vorher);
+    EXPECT_EQ(Eintraege(ordner), std::vector<std::string>{"Bahnelem.dat"});
+    AnzahlObjekte = 0;
+}
+
+TEST_F(DateiSicherheit, ReadOnlyDirectoryRaisesAndKeepsTheFile) {
+    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
+    DateiSchreiben(ordner / "Orte.dat", OrtsDatei(2));
+    std::filesystem::permissions(
+        ordner, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    AnzahlOrte = 0;
+    EXPECT_THROW(OrteSchreiben(), ELaufzeitfehler);
+    std::filesystem::permissions(ordner, std::filesystem::perms::owner_all);
+    EXPECT_EQ(DateiBytes(ordner / "Orte.dat"), OrtsDatei(2));
+}
+
+}  // namespace
+}  // namespace zenaro
