@@ -1,6 +1,25 @@
-// Passages of deep-sky objects and bright stars.
+// Passages of deep-sky objects and bright stars near the place of an ephemeris row.
 #pragma once
+
+#include <string>
 
 #include "engine/ZenaroDef.hpp"
 
-namespace zenaro {}  // namespace zenaro
+namespace zenaro {
+
+// Looks through the loaded entries of the NGC catalogue, then the IC catalogue,
+// then the bright-star catalogue for the entry nearest to the row's place (RA in
+// hours, Dek) within DeepSkyRadius degrees; an entry at exactly the radius counts,
+// and on equal distances the earlier entry stays. The nearest entry sets the row's
+// Distanz (degrees) and NaheBei (its label with the magnitude in brackets); without
+// one the row keeps its Distanz. A star without a constellation gets the row's
+// Sternbild written into its catalogue entry when it is taken.
+void DurchgangSuchen(TEphemeridenZeile& Zeile);
+
+// The label of an NGC entry ("NGC 7331 [ 9.5]", "M 31 [ 3.4]"), of an IC entry
+// ("IC 434 [ 7.3]") and of a star ("alf1 And [ 2.1]", "61 Cyg [ 5.2]", by name
+// otherwise). An unknown magnitude 99.0 is written "??.?". At most 20 characters.
+std::string DeepSkyBezeichnung(const TDeepSkyObjekt& Objekt, bool IC);
+std::string SternBezeichnung(const TStern& Stern);
+
+}  // namespace zenaro

@@ -1,0 +1,24 @@
+// The angular separation of two places of the sky, as the Moon separation of the
+// ephemeris, the passage search and the conjunction search measure it.
+#pragma once
+
+#include "astro/Laufzeit.hpp"
+
+namespace zenaro {
+
+// Switch between the two formulas: below this cosine the arc cosine is exact enough,
+// at and above it (places closer than about 18 degrees, or nearly opposite) the flat
+// formula takes over.
+inline constexpr Extended AbstandFormelGrenze = 0.95L;
+
+// Separation in degrees of the places (alpha1, delta1) and (alpha2, delta2), all in
+// degrees. x = sin delta1 sin delta2 + cos delta1 cos delta2 cos(alpha1 - alpha2);
+// for |x| < 0.95 the arc cosine of x; otherwise the flat formula
+// sqrt((cos((delta1 + delta2)/2) (alpha1 - alpha2))^2 + (delta1 - delta2)^2), with the
+// right-ascension difference first brought into [-180, 180] so that two places on
+// both sides of 0 h are measured across 0 h at every declination. A result above 180
+// is folded back as |d - 360|. A place that is not a number gives NaN, which no
+// radius test accepts.
+Extended Winkelabstand(Extended alpha1, Extended delta1, Extended alpha2, Extended delta2);
+
+}  // namespace zenaro

@@ -1,0 +1,201 @@
+#include "engine/Durchgaenge.hpp"
+
+#include <gtest/gtest.h>
+
+#include "engine/ZenaroDef.hpp"
+
+using namespace zenaro;
+
+namespace {
+
+TDeepSkyObjekt DeepSky(std::int16_t nummer, Extended ra, Extended dek, Extended hell,
+                       std::uint8_t messier = 0) {
+    TDeepSkyObjekt o;
+    o.Nummer = nummer;
+    o.RA = ra;
+    o.Dek = dek;
+    o.Hell = hell;
+    o.Messier = messier;
+    return o;
+}
+
+TStern Stern(std::uint16_t flamsteed, const char* bayer, char index, const char* name,
+             const char* sternbild, Extended ra, Extended dek, Extended hell) {
+    TStern s;
+    s.Flamsteed = flamsteed;
+    s.Bayer = bayer;
+    s.BayerIndex = index;
+    s.Name = name;
+    s.Sternbild = sternbild;
+    s.RA = ra;
+    s.Dek = dek;
+    s.Hell = hell;
+    return s;
+}
+
+class Durchgaenge : public ::testing::Test {
+protected:
+    void SetUp() override {
+        NGCKatalog.Leeren();
+        ICKatalog.Leeren();
+        Sternkatalog.Leeren();
+        AnzahlNGC = 0;
+        AnzahlIC = 0;
+        AnzahlSterne = 0;
+        DeepSkyRadius = 2.0L;
+    }
+
+    // A row at right ascension ra (hours) and declination dek in the constellation sb.
+    static TEphemeridenZeile Zeile(Extended ra, Extended dek, const char* sb = "Peg") {
+        TEphemeridenZeile z;
+        z.RA = ra;
+        z.Dek = dek;
+        z.Sternbild = sb;
+        z.Distanz = 999.0L;
+        return z;
+    }
+};
+
+}  // namespace
+
+TEST_F(Durchgaenge, WithoutAnEntryInTheRadiusTheRowKeepsNoPassage) {
+    NGCKatalog[1] = DeepSky(7331, 339.267L, 34.416L, 9.5L);
+    AnzahlNGC = 1;
+    auto z = Zeile(10.0L, 20.0L);
+    DurchgangSuchen(z);
+    EXPECT_EQ(z.Distanz, 999.0L);
+    EXPECT_TRUE(z.NaheBei.Leer());
+}
+
+TEST_F(Durchgaenge, TheNearestEntryOfAllCataloguesIsTaken) {
+    NGCKatalog[1] = DeepSky(7331, 339.267L, 34.416L, 9.5L);
+    NGCKatalog[2] = DeepSky(7332, 339.0L, 34.0L, 11.0L);
+    ICKatalog[1] = DeepSky(5217, 339.5L, 34.4L, 12.5L);
+    Sternkatalog[1] = Stern(0, "", ' ', "Fernstern", "Peg", 338.0L, 34.0L, 4.0L);
+    AnzahlNGC = 2;
+    AnzahlIC = 1;
+    AnzahlSterne = 1;
+    auto z = Zeile(339.25L / 15.0L, 34.4L);
+    DurchgangSuchen(z);
+    EXPECT_EQ(z.NaheBei, std::string("NGC 7331 [ 9.5]"));
+    EXPECT_NEAR(z.Distanz, 0.0222L, 1e-3L);
+
+    // A star nearer than every deep-sky object wins although it is scanned last.
+    Sternkatalog[2] = Stern(0, "bet", '1', "", "Peg", 339.25L, 34.405L, 2.4L);
+    AnzahlSterne = 2;
+    z = Zeile(339.25L / 15.0L, 34.4L);
+    DurchgangSuchen(z);
+    EXPECT_EQ(z.NaheBei, std::string("bet1 Peg [ 2.4]"));
+    EXPECT_NEAR(z.Distanz, 0.005L, 1e-6L);
+}
+
+TEST_F(Durchgaenge, OnEqualDistancesTheEarlierEntryStays) {
+    // NGC and IC entry at the same place: the NGC entry is kept.
+    NGCKatalog[1] = DeepSky(1, 100.0L, 10.0L, 12.0L);
+    ICKatalog[1] = DeepSky(2, 100.0L, 10.0L, 13.0L);
+    AnzahlNGC = 1;
+    AnzahlIC = 1;
+    auto z = Zeile(100.5L / 15.0L, 10.0L);
+    DurchgangSuchen(z);
+    EXPECT_EQ(z.NaheBei, std::string("NGC 1 [12.0]"));
+    // Within one catalogue the lower slot stays.
+    ICKatalog[2] = DeepSky(3, 100.0L, 10.0L, 13.0L);
+    ICKatalog[3] = DeepSky(4, 100.0L, 10.0L, 13.0L);
+    AnzahlNGC = 0;
+    AnzahlIC = 3;
+    z = Zeile(100.5L / 15.0L, 10.0L);
+    DurchgangSuchen(z);
+    EXPECT_EQ(z.NaheBei, std::string("IC 2 [13.0]"));
+}
+
+TEST_F(Durchgaenge, AnEntryAtExactlyTheRadiusIsTaken) {
+    NGCKatalog[1] = DeepSky(10, 50.0L, 2.0L, 8.0L);
+    NGCKatalog[2] = DeepSky(11, 50.0L, -2.0000001L, 8.0L);
+    AnzahlNGC = 2;
+    auto z = Zeile(50.0L / 15.0L, 0.0L);
+    DurchgangSuchen(z);
+    EXPECT_EQ(z.Distanz, 2.0L);
+    EXPECT_EQ(z.NaheBei, std::string("NGC 10 [ 8.0]"));
+    DeepSkyRadius = 1.9999999L;
+    z = Zeile(50.0L / 15.0L, 0.0L);
+    DurchgangSuchen(z);
+    EXPECT_EQ(z.Distanz, 999.0L);
+}
+
+TEST_F(Durchgaenge, DeepSkyLabels) {
+    EXPECT_EQ(DeepSkyBezeichnung(DeepSky(224, 10.68L, 41.27L, 3.4L, 31), false), "M 31 [ 3.4]");
+    EXPECT_EQ(DeepSkyBezeichnung(DeepSky(7331, 0, 0, 9.5L), false), "NGC 7331 [ 9.5]");
+    EXPECT_EQ(DeepSkyBezeichnung(DeepSky(434, 0, 0, 99.0L), true), "IC 434 [??.?]");
+    EXPECT_EQ(DeepSkyBezeichnung(DeepSky(5, 0, 0, 12.25L), true), "IC 5 [12.3]");
+    // A negative number from a damaged record is written with its sign.
+    EXPECT_EQ(DeepSkyBezeichnung(DeepSky(-3, 0, 0, 5.0L), false), "NGC -3 [ 5.0]");
+    // A magnitude wider than four characters is cut to four.
+    EXPECT_EQ(DeepSkyBezeichnung(DeepSky(9, 0, 0, 123.4L), false), "NGC 9 [123.]");
+}
+
+TEST_F(Durchgaenge, StarLabels) {
+    EXPECT_EQ(SternBezeichnung(Stern(21, "alf", ' ', "Alpheratz", "And", 0, 0, 2.06L)),
+              "alf  And [ 2.1]");
+    EXPECT_EQ(SternBezeichnung(Stern(0, "alf", '2', "", "CVn", 0, 0, 2.9L)), "alf2 CVn [ 2.9]");
+    // Without a Bayer letter the Flamsteed number, without both the name.
+    EXPECT_EQ(SternBezeichnung(Stern(61, "", ' ', "", "Cyg", 0, 0, 5.2L)), "61 Cyg [ 5.2]");
+    EXPECT_EQ(SternBezeichnung(Stern(0, "", ' ', " Polaris", "UMi", 0, 0, 99.0L)),
+              "Polaris [??.?]");
+    // A long Bayer text is cut to eight characters with the index.
+    EXPECT_EQ(SternBezeichnung(Stern(0, "abcdefg", 'x', "", "Ori", 0, 0, 1.0L)),
+              "abcdefgx Ori [ 1.0]");
+    // A record without an index character holds a zero byte: no zero enters the label.
+    const std::string ohneIndex = SternBezeichnung(Stern(0, "gam", '\0', "", "Cas", 0, 0, 2.2L));
+    EXPECT_EQ(ohneIndex, "gam  Cas [ 2.2]");
+    EXPECT_EQ(ohneIndex.find('\0'), std::string::npos);
+}
+
+TEST_F(Durchgaenge, AStarWithoutConstellationTakesTheRowsOne) {
+    Sternkatalog[1] = Stern(0, "del", ' ', "", "", 200.0L, -20.0L, 3.1L);
+    Sternkatalog[2] = Stern(0, "", ' ', "Namenlos", "", 250.0L, -20.0L, 3.1L);
+    AnzahlSterne = 2;
+    auto z = Zeile(200.3L / 15.0L, -20.0L, "Crv");
+    DurchgangSuchen(z);
+    EXPECT_EQ(z.NaheBei, std::string("del  Crv [ 3.1]"));
+    EXPECT_EQ(Sternkatalog[1].Sternbild, std::string("Crv"));
+    // It keeps it for later rows in another constellation; a star that was not taken
+    // keeps its empty field.
+    z = Zeile(200.3L / 15.0L, -20.0L, "Hya");
+    DurchgangSuchen(z);
+    EXPECT_EQ(z.NaheBei, std::string("del  Crv [ 3.1]"));
+    EXPECT_TRUE(Sternkatalog[2].Sternbild.Leer());
+}
+
+TEST_F(Durchgaenge, OnlyTheLoadedEntriesAreScanned) {
+    // A short catalogue leaves zero slots at 0 h, 0 degrees; they are not part of it.
+    NGCKatalog[1] = DeepSky(7000, 200.0L, 40.0L, 10.0L);
+    NGCKatalog[3] = DeepSky(7002, 0.2L, 0.2L, 10.0L);  // stale data above the count
+    AnzahlNGC = 1;
+    auto z = Zeile(0.0L, 0.0L);
+    DurchgangSuchen(z);
+    EXPECT_EQ(z.Distanz, 999.0L);
+    // A count beyond the capacity (only from a damaged state) is held to it.
+    AnzahlNGC = MaxNGC + 5;
+    AnzahlSterne = -1;
+    z = Zeile(0.0L, 0.0L);
+    EXPECT_NO_THROW(DurchgangSuchen(z));
+    EXPECT_EQ(z.NaheBei, std::string("NGC 0 [ 0.0]"));  // now the zero slots count
+}
+
+TEST_F(Durchgaenge, EntriesAcrossZeroHoursAreFoundAtHighDeclination) {
+    NGCKatalog[1] = DeepSky(40, 359.6L, 60.0L, 11.0L);
+    AnzahlNGC = 1;
+    auto z = Zeile(0.4L / 15.0L, 60.0L);
+    DurchgangSuchen(z);
+    EXPECT_EQ(z.NaheBei, std::string("NGC 40 [11.0]"));
+    EXPECT_NEAR(z.Distanz, 0.4L, 1e-3L);
+}
+
+TEST_F(Durchgaenge, DamagedEntriesAreSkipped) {
+    NGCKatalog[1] = DeepSky(1, std::numeric_limits<Extended>::quiet_NaN(), 0.0L, 1.0L);
+    NGCKatalog[2] = DeepSky(2, 0.0L, std::numeric_limits<Extended>::infinity(), 1.0L);
+    AnzahlNGC = 2;
+    auto z = Zeile(0.0L, 0.0L);
+    EXPECT_NO_THROW(DurchgangSuchen(z));
+    EXPECT_EQ(z.Distanz, 999.0L);
+}
