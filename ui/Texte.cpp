@@ -39,10 +39,11 @@ constexpr TTextZeile TextTabelle[] = {
     {TextNr::FehlerArithmetischerUeberlauf, "Arithmetischer Überlauf", "Arithmetic overflow"},
 
     {TextNr::UeberlaufKopf,
-     "Nicht alle Datensätze passen in die Tabellen des Programms. Diese Datensätze wurden nicht "
-     "geladen und fehlen in der Datei, wenn sie das nächste Mal gespeichert wird:",
-     "Not all records fit into the tables of the program. These records were not loaded and "
-     "will be missing from the file when it is saved the next time:"},
+     "Nicht alle Datensätze passen in die Tabellen des Programms; die übrigen wurden nicht "
+     "geladen. Bevor eine solche Datei neu geschrieben wird, bleibt sie vollständig als "
+     "Sicherung (.bak) erhalten.",
+     "Not all records fit into the tables of the program; the rest were not loaded. Before "
+     "such a file is rewritten, it is kept whole as a backup (.bak)."},
     {TextNr::UeberlaufDatei, "%1: %2 Datensätze nicht geladen", "%1: %2 records not loaded"},
 
     {TextNr::HauptFormTitel, "Zenaro for Windows 2.5", "Zenaro for Windows 2.5"},

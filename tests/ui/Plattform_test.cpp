@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QMessageBox>
 #include <QTimer>
+#include <memory>
 
 #include "Anwendungsumgebung.hpp"
 #include "engine/ZenaroDef.hpp"
@@ -47,6 +50,63 @@ TEST_F(Plattform, RekorderHaeltArtTitelUndTextFest) {
     Englisch = true;
     EXPECT_EQ(Meldungstitel(TMeldungsart::Fehler), "Error");
     EXPECT_EQ(Meldungstitel(TMeldungsart::Frage), "Confirm");
+}
+
+// The real boxes: sign, title, text and buttons of each kind, and the answer
+// of the question. A timer answers the modal box as a user would.
+QMessageBox* OffeneBox() { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); }
+
+struct TGesehen {
+    QMessageBox::Icon zeichen = QMessageBox::NoIcon;
+    QString titel, text;
+    QMessageBox::StandardButtons knoepfe;
+};
+
+TEST_F(Plattform, EchteMeldungsboxen) {
+    auto zeigen = [](auto aufruf, QMessageBox::StandardButton knopf, bool& antwort) {
+        auto gesehen = std::make_shared<TGesehen>();
+        QTimer::singleShot(0, [gesehen, knopf] {
+            QMessageBox* box = OffeneBox();
+            if (box == nullptr) return;
+            *gesehen = {box->icon(), box->windowTitle(), box->text(), box->standardButtons()};
+            box->button(knopf)->click();
+        });
+        antwort = aufruf();
+        return *gesehen;
+    };
+    bool antwort = false;
+    auto fehler = zeigen(
+        [] {
+            FehlerMeldung("kaputt");
+            return true;
+        },
+        QMessageBox::Ok, antwort);
+    EXPECT_EQ(fehler.zeichen, QMessageBox::Critical);
+    EXPECT_EQ(fehler.titel, "Fehler");
+    EXPECT_EQ(fehler.text, "kaputt");
+    EXPECT_EQ(fehler.knoepfe, QMessageBox::Ok);
+    auto info = zeigen(
+        [] {
+            InfoMeldung("gut");
+            return true;
+        },
+        QMessageBox::Ok, antwort);
+    EXPECT_EQ(info.zeichen, QMessageBox::Information);
+    auto schlicht = zeigen(
+        [] {
+            SchlichteMeldung("12");
+            return true;
+        },
+        QMessageBox::Ok, antwort);
+    EXPECT_EQ(schlicht.zeichen, QMessageBox::NoIcon);
+    EXPECT_EQ(schlicht.knoepfe, QMessageBox::Ok);
+
+    auto frage = zeigen([] { return JaNeinFrage("Beenden?"); }, QMessageBox::No, antwort);
+    EXPECT_EQ(frage.zeichen, QMessageBox::Question);
+    EXPECT_EQ(frage.knoepfe, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_FALSE(antwort);
+    zeigen([] { return JaNeinFrage("Beenden?"); }, QMessageBox::Yes, antwort);
+    EXPECT_TRUE(antwort);
 }
 
 TEST_F(Plattform, RekorderStelltDenVorigenWiederHer) {
