@@ -1,0 +1,507 @@
+// The conjunction search: the positions of the objects bright enough at each
+// instant, the pairs within the radius recorded once per instant, the time loop,
+// the table's capacity and the current object.
+#include "engine/Konjunktion.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <random>
+#include <vector>
+
+#include "astro/TIMLIB.hpp"
+#include "engine/Abstand.hpp"
+
+namespace zenaro {
+namespace {
+
+constexpr Extended Unendlich = std::numeric_limits<Extended>::infinity();
+
+// ---------------------------------------------------------------------------
+// The pair search of one instant on prepared positions.
+
+TKonjPosition Position(std::int32_t nr, Extended raGrad, Extended dek, Extended hell = 8.0L,
+                       Extended zeit = 21.30L, std::int32_t tag = 15) {
+    TKonjPosition p;
+    p.ObjektNr = nr;
+    p.Wochentag = "Mo";
+    p.Jahr = 2024;
+    p.Monat = 4;
+    p.Tag = tag;
+    p.Zeit = zeit;
+    p.RA = raGrad / 15.0L;
+    p.Dek = dek;
+    p.Hell = hell;
+    return p;
+}
+
+void PositionenSetzen(const std::vector<TKonjPosition>& positionen) {
+    AnzahlKonjPositionen = 0;
+    for (const TKonjPosition& p : positionen) KonjPositionen[++AnzahlKonjPositionen] = p;
+}
+
+bool GleicheZeilen(const TKonjunktionsZeile& a, const TKonjunktionsZeile& b) {
+    return a.ObjektNr1 == b.ObjektNr1 && a.ObjektNr2 == b.ObjektNr2 && a.Wochentag == b.Wochentag &&
+           a.Jahr == b.Jahr && a.Monat == b.Monat && a.Tag == b.Tag && a.Zeit == b.Zeit &&
+           a.RA1 == b.RA1 && a.Dek1 == b.Dek1 && a.RA2 == b.RA2 && a.Dek2 == b.Dek2 &&
+           a.Hell1 == b.Hell1 && a.Hell2 == b.Hell2 && a.Abstand == b.Abstand;
+}
+
+// The pair search as the documented procedure words it: every ordered pair, and for
+// each pair within the radius every row recorded so far looked through for the
+// mirrored pair at the same date and time. No capacity.
+void PaareDurchsuchen(const std::vector<TKonjPosition>& pos,
+                      std::vector<TKonjunktionsZeile>& zeilen) {
+    for (const TKonjPosition& a : pos) {
+        for (const TKonjPosition& b : pos) {
+            if (&a == &b) continue;
+            const Extended d = Winkelabstand(15.0L * a.RA, a.Dek, 15.0L * b.RA, b.Dek);
+            if (!(d <= KonjRadius)) continue;
+            bool doppelt = false;
+            for (const TKonjunktionsZeile& z : zeilen)
+                doppelt = doppelt || (z.ObjektNr1 == b.ObjektNr && z.ObjektNr2 == a.ObjektNr &&
+                                      z.Jahr == a.Jahr && z.Monat == a.Monat && z.Tag == a.Tag &&
+                                      z.Zeit == a.Zeit);
+            if (doppelt) continue;
+            TKonjunktionsZeile z;
+            z.ObjektNr1 = a.ObjektNr;
+            z.ObjektNr2 = b.ObjektNr;
+            z.Wochentag = a.Wochentag;
+            z.Jahr = a.Jahr;
+            z.Monat = a.Monat;
+            z.Tag = a.Tag;
+            z.Zeit = a.Zeit;
+            z.RA1 = a.RA;
+            z.Dek1 = a.Dek;
+            z.Hell1 = a.Hell;
+            z.RA2 = b.RA;
+            z.Dek2 = b.Dek;
+            z.Hell2 = b.Hell;
+            z.Abstand = d;
+            zeilen.push_back(z);
+        }
+    }
+}
+
+class KonjPaare : public ::testing::Test {
+protected:
+    void SetUp() override {
+        AnzahlKonjPositionen = 0;
+        AnzahlKonjunktionen = 0;
+        KonjunktionenVoll = false;
+        KonjRadius = 2.0L;
+    }
+    void TearDown() override {
+        AnzahlKonjPositionen = 0;
+        AnzahlKonjunktionen = 0;
+        KonjunktionenVoll = false;
+    }
+};
+
+TEST_F(KonjPaare, OnePairGivesOneRowWithTheLowerObjectFirstAndTheFieldsOfBothPositions) {
+    // Object 7 stands before object 3 in the table only to show that the row takes
+    // object 1 from the first position of the pair: the search itself always has
+    // them in object order.
+    PositionenSetzen({Position(3, 100.0L, 20.0L, 7.5L), Position(5, 200.0L, -30.0L),
+                      Position(7, 100.0L, 21.9L, 9.25L)});
+    KonjPaareSuchen();
+    ASSERT_EQ(AnzahlKonjunktionen, 1);
+    const TKonjunktionsZeile& z = Konjunktionen[1];
+    EXPECT_EQ(z.ObjektNr1, 3);
+    EXPECT_EQ(z.ObjektNr2, 7);
+    EXPECT_EQ(z.Wochentag, "Mo");
+    EXPECT_EQ(z.Jahr, 2024);
+    EXPECT_EQ(z.Monat, 4);
+    EXPECT_EQ(z.Tag, 15);
+    EXPECT_EQ(z.Zeit, 21.30L);
+    EXPECT_EQ(z.RA1, 100.0L / 15.0L);
+    EXPECT_EQ(z.Dek1, 20.0L);
+    EXPECT_EQ(z.Hell1, 7.5L);
+    EXPECT_EQ(z.RA2, 100.0L / 15.0L);
+    EXPECT_EQ(z.Dek2, 21.9L);
+    EXPECT_EQ(z.Hell2, 9.25L);
+    EXPECT_NEAR(z.Abstand, 1.9L, 1e-12L);
+
+    // The same positions at the next instant give the next row, not a duplicate.
+    PositionenSetzen({Position(3, 100.0L, 20.0L, 7.5L, 22.30L), Position(5, 200.0L, -30.0L),
+                      Position(7, 100.0L, 21.9L, 9.25L, 22.30L)});
+    KonjPaareSuchen();
+    ASSERT_EQ(AnzahlKonjunktionen, 2);
+    EXPECT_EQ(Konjunktionen[2].Zeit, 22.30L);
+    EXPECT_EQ(Konjunktionen[2].ObjektNr1, 3);
+}
+
+TEST_F(KonjPaare, SeparationEqualToTheRadiusCountsAndTheRowsFollowThePairOrder) {
+    // Same right ascension, 2.0 degrees apart in declination: the flat formula gives
+    // exactly 2.
+    PositionenSetzen(
+        {Position(1, 50.0L, 10.0L), Position(2, 50.0L, 12.0L), Position(4, 50.0L, 11.0L)});
+    KonjPaareSuchen();
+    ASSERT_EQ(AnzahlKonjunktionen, 3);
+    EXPECT_EQ(Konjunktionen[1].Abstand, 2.0L);
+    EXPECT_EQ(Konjunktionen[1].ObjektNr1, 1);
+    EXPECT_EQ(Konjunktionen[1].ObjektNr2, 2);
+    EXPECT_EQ(Konjunktionen[2].ObjektNr1, 1);
+    EXPECT_EQ(Konjunktionen[2].ObjektNr2, 4);
+    EXPECT_EQ(Konjunktionen[3].ObjektNr1, 2);
+    EXPECT_EQ(Konjunktionen[3].ObjektNr2, 4);
+
+    AnzahlKonjunktionen = 0;
+    KonjRadius = std::nextafter(2.0L, 0.0L);
+    KonjPaareSuchen();
+    EXPECT_EQ(AnzahlKonjunktionen, 2);  // only the two pairs 1 degree apart
+}
+
+TEST_F(KonjPaare, PairsAcrossZeroHoursAreMeasuredTheShortWayRound) {
+    // On the equator 359.5 and 0.5 degrees are 1 degree apart.
+    PositionenSetzen({Position(1, 359.5L, 0.0L), Position(2, 0.5L, 0.0L)});
+    KonjPaareSuchen();
+    ASSERT_EQ(AnzahlKonjunktionen, 1);
+    EXPECT_NEAR(Konjunktionen[1].Abstand, 1.0L, 1e-12L);
+
+    // At declination 60 the same right ascensions are 0.5 degrees apart and are found.
+    AnzahlKonjunktionen = 0;
+    PositionenSetzen({Position(1, 359.75L, 60.0L), Position(2, 0.25L, 60.0L),
+                      Position(3, 359.5L, 60.0L), Position(4, 0.5L, 60.0L)});
+    KonjPaareSuchen();
+    ASSERT_EQ(AnzahlKonjunktionen, 6);
+    const std::int32_t erstes[] = {1, 1, 1, 2, 2, 3};
+    const std::int32_t zweites[] = {2, 3, 4, 3, 4, 4};
+    const Extended abstand[] = {0.25L, 0.125L, 0.375L, 0.375L, 0.125L, 0.5L};
+    for (std::int32_t i = 1; i <= 6; ++i) {
+        EXPECT_EQ(Konjunktionen[i].ObjektNr1, erstes[i - 1]) << i;
+        EXPECT_EQ(Konjunktionen[i].ObjektNr2, zweites[i - 1]) << i;
+        EXPECT_NEAR(Konjunktionen[i].Abstand, abstand[i - 1], 1e-9L) << i;
+    }
+
+    // Nearly opposite places take the flat formula too and stay far from any radius.
+    AnzahlKonjunktionen = 0;
+    KonjRadius = 20.0L;
+    PositionenSetzen({Position(1, 10.0L, 1.0L), Position(2, 190.5L, -1.0L)});
+    KonjPaareSuchen();
+    EXPECT_EQ(AnzahlKonjunktionen, 0);
+}
+
+TEST_F(KonjPaare, UnmeasurablePlacesAndAnEmptyInstantRecordNothing) {
+    PositionenSetzen(
+        {Position(1, std::nanl(""), 0.0L), Position(2, 0.0L, 0.0L), Position(3, 0.0L, Unendlich)});
+    KonjPaareSuchen();
+    EXPECT_EQ(AnzahlKonjunktionen, 0);
+    PositionenSetzen({});
+    KonjPaareSuchen();
+    EXPECT_EQ(AnzahlKonjunktionen, 0);
+    EXPECT_FALSE(KonjunktionenVoll);
+}
+
+TEST_F(KonjPaare, RecordsTheSameRowsAsLookingThroughTheWholeTable) {
+    // Random instants: clusters around 0 h so that many pairs fall within the
+    // radius, times that repeat (steps below a minute give one date and time to
+    // several instants), and now and then positions out of object order or an
+    // object twice, so that every case of the duplicate test is met.
+    std::mt19937 zufall(20261209);
+    std::uniform_int_distribution<int> wuerfel(0, 99);
+    std::uniform_real_distribution<double> streuung(-1.5, 1.5);
+    std::int32_t zeilenGesamt = 0;
+    for (int durchgang = 0; durchgang < 60; ++durchgang) {
+        AnzahlKonjunktionen = 0;
+        std::vector<TKonjunktionsZeile> erwartet;
+        for (int zeitpunkt = 0; zeitpunkt < 8; ++zeitpunkt) {
+            const Extended zeit = 20.0L + static_cast<Extended>(wuerfel(zufall) % 3) / 100.0L;
+            const int n = wuerfel(zufall) % 13;
+            const bool ungeordnet = wuerfel(zufall) < 15;
+            const bool gemischteZeit = wuerfel(zufall) < 10;
+            std::vector<TKonjPosition> pos;
+            std::int32_t nr = 0;
+            for (int k = 0; k < n; ++k) {
+                nr = ungeordnet ? 1 + wuerfel(zufall) % 8 : nr + 1 + wuerfel(zufall) % 3;
+                Extended ra = 360.0L + static_cast<Extended>(streuung(zufall));
+                if (ra >= 360.0L) ra -= 360.0L;
+                const Extended z = gemischteZeit
+                                       ? 20.0L + static_cast<Extended>(wuerfel(zufall) % 2) / 100.0L
+                                       : zeit;
+                pos.push_back(
+                    Position(nr, ra, 30.0L + static_cast<Extended>(streuung(zufall)), 8.0L, z));
+            }
+            PositionenSetzen(pos);
+            KonjPaareSuchen();
+            PaareDurchsuchen(pos, erwartet);
+        }
+        ASSERT_EQ(AnzahlKonjunktionen, static_cast<std::int32_t>(erwartet.size()))
+            << "pass " << durchgang;
+        for (std::int32_t i = 1; i <= AnzahlKonjunktionen; ++i)
+            ASSERT_TRUE(GleicheZeilen(Konjunktionen[i], erwartet[i - 1]))
+                << "pass " << durchgang << " row " << i;
+        zeilenGesamt += AnzahlKonjunktionen;
+    }
+    EXPECT_GT(zeilenGesamt, 1000);  // the comparison met plenty of rows
+    EXPECT_FALSE(KonjunktionenVoll);
+}
+
+TEST_F(KonjPaare, AFullTableStopsRecordingAndRaisesTheFlag) {
+    TKonjunktionsZeile frueher = {};
+    frueher.ObjektNr1 = 900;
+    frueher.ObjektNr2 = 901;
+    frueher.Jahr = 2023;
+    // 9990 earlier rows and five objects in one place: ten pairs fill the table
+    // exactly, which is no overflow.
+    std::vector<TKonjPosition> fuenf;
+    for (std::int32_t nr = 1; nr <= 5; ++nr) fuenf.push_back(Position(nr, 120.0L, 5.0L));
+    for (std::int32_t i = 1; i <= 9990; ++i) Konjunktionen[i] = frueher;
+    AnzahlKonjunktionen = 9990;
+    PositionenSetzen(fuenf);
+    KonjPaareSuchen();
+    EXPECT_EQ(AnzahlKonjunktionen, 10000);
+    EXPECT_FALSE(KonjunktionenVoll);
+
+    // A sixth object makes fifteen pairs: the first ten are kept, the flag is set.
+    std::vector<TKonjPosition> sechs = fuenf;
+    sechs.push_back(Position(6, 120.0L, 5.0L));
+    AnzahlKonjunktionen = 9990;
+    PositionenSetzen(sechs);
+    KonjPaareSuchen();
+    EXPECT_EQ(AnzahlKonjunktionen, 10000);
+    EXPECT_TRUE(KonjunktionenVoll);
+    std::vector<TKonjunktionsZeile> erwartet;
+    PaareDurchsuchen(sechs, erwartet);
+    ASSERT_EQ(erwartet.size(), 15u);
+    for (std::int32_t i = 1; i <= 10; ++i)
+        EXPECT_TRUE(GleicheZeilen(Konjunktionen[9990 + i], erwartet[i - 1])) << i;
+    EXPECT_EQ(Konjunktionen[9990].ObjektNr1, 900);
+}
+
+// ---------------------------------------------------------------------------
+// Positions and the whole search on objects of the database.
+
+// A comet on an elliptic orbit, propagated from its perihelion time; another node
+// puts it elsewhere in the sky.
+TBahnelement Komet(Extended knoten = 80.0L, Extended h11 = 6.0L) {
+    TBahnelement e;
+    e.Name = "C/2024 X1 (Test)";
+    e.Perihel[1] = 2024.0L;
+    e.Perihel[2] = 3.0L;
+    e.Perihel[3] = 10.5L;
+    e.Epoche[1] = 2024.0L;
+    e.Epoche[2] = 3.0L;
+    e.Epoche[3] = 10.5L;
+    e.Exzentrizitaet = 0.7L;
+    e.Perihelabstand = 1.2L;
+    e.GrosseHalbachse = 4.0L;
+    e.MittlereAnomalie = 0.0L;
+    e.Knoten = knoten;
+    e.Perihelargument = 120.0L;
+    e.Bahnneigung = 30.0L;
+    e.Aequinoktium = 2000.0L;
+    e.H11 = h11;
+    e.N = 4.0L;
+    return e;
+}
+
+class KonjSuche : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Orte[1].Name = "Testort";
+        Orte[1].Laenge = 10.0L;  // 10 degrees west
+        Orte[1].Breite = 50.0L;
+        AnzahlOrte = 1;
+        AktOrt = 1;
+        ZonenOffset = 0.0L;
+        HellParameterBenutzen = false;
+        AnzahlHellParameter = 0;
+        KonjRadius = 2.0L;
+        KonjGrenzgroesse = 12.0L;
+        Zeitraum(15, 4, 2024, 0.0L, 15, 4, 2024, 0.0L, 1, 0.0L);
+        AnzahlKonjPositionen = 0;
+        AnzahlKonjunktionen = 0;
+    }
+    void TearDown() override {
+        for (std::int32_t i = 1; i <= AnzahlObjekte; ++i) Objekte[i] = TBahnelement{};
+        AnzahlObjekte = 0;
+        Orte[1] = TOrt{};
+        AnzahlOrte = 0;
+        AnzahlHellParameter = 0;
+        HellParameterListe[1] = THellParameter{};
+        HellParameterBenutzen = false;
+        AnzahlKonjPositionen = 0;
+        AnzahlKonjunktionen = 0;
+        KonjunktionenVoll = false;
+        ZonenOffset = 0.0L;
+    }
+
+    static void Objekt(const TBahnelement& e) { Objekte[++AnzahlObjekte] = e; }
+
+    static void Zeitraum(std::int32_t t0, std::int32_t m0, std::int32_t j0, Extended h0,
+                         std::int32_t t1, std::int32_t m1, std::int32_t j1, Extended h1,
+                         std::int32_t schrittTage, Extended schrittStunden) {
+        StartTag = t0;
+        StartMonat = m0;
+        StartJahr = j0;
+        StartStunde = h0;
+        StopTag = t1;
+        StopMonat = m1;
+        StopJahr = j1;
+        StopStunde = h1;
+        SchrittweiteTage = schrittTage;
+        SchrittweiteStunden = schrittStunden;
+    }
+};
+
+TEST_F(KonjSuche, PositionIsTheTopocentricPlaceAndMagnitudeAtTheLocalDateAndTime) {
+    // 2024-04-15 21:30 UT is 16 April 00:30 in a zone three hours ahead, a Tuesday.
+    // Expected place (astrometric, J2000) and distances from PyEphem; the
+    // topocentric shift at 0.71 AU is about 0.004 degrees.
+    Objekt(Komet(260.0L));
+    Objekt(Komet());
+    ZonenOffset = 3.0L;
+    KonjZeitMJD = DATETOMJD(15, 4, 2024, 21.5L);
+    KonjZeitT = (KonjZeitMJD - 51544.5L) / 36525.0L;
+    AktObjekt = 2;
+    KonjPositionBerechnen();
+    ASSERT_EQ(AnzahlKonjPositionen, 1);
+    const TKonjPosition& p = KonjPositionen[1];
+    EXPECT_EQ(p.ObjektNr, 2);
+    EXPECT_EQ(p.Jahr, 2024);
+    EXPECT_EQ(p.Monat, 4);
+    EXPECT_EQ(p.Tag, 16);
+    EXPECT_NEAR(p.Zeit, 0.30L, 1e-12L);
+    EXPECT_EQ(p.Wochentag, "Di");
+    EXPECT_NEAR(p.RA, 287.68388L / 15.0L, 0.02L / 15.0L);
+    EXPECT_NEAR(p.Dek, 1.30839L, 0.02L);
+    EXPECT_NEAR(p.Hell, 6.364L, 0.01L);
+
+    // A brightness set of the object that covers the instant decides the magnitude.
+    HellParameterBenutzen = true;
+    AnzahlHellParameter = 1;
+    HellParameterListe[1].Name = "C/2024 X1 (Test)";
+    HellParameterListe[1].Von = -100.0L;
+    HellParameterListe[1].Bis = 100.0L;
+    HellParameterListe[1].H11 = 3.0L;
+    KonjPositionBerechnen();
+    ASSERT_EQ(AnzahlKonjPositionen, 2);
+    EXPECT_EQ(KonjPositionen[2].Hell, 3.0L);
+    EXPECT_EQ(KonjPositionen[2].RA, p.RA);
+}
+
+TEST_F(KonjSuche, OneRowPerPairAndInstantOverTheRange) {
+    Objekt(Komet());
+    Objekt(Komet(260.0L));  // elsewhere in the sky
+    Objekt(Komet());        // in the same place as object 1
+    Zeitraum(15, 4, 2024, 0.0L, 16, 4, 2024, 0.0L, 0, 12.0L);
+    AktObjekt = 2;
+    KonjunktionenSuchen();
+    ASSERT_EQ(AnzahlKonjunktionen, 3);
+    const Extended zeiten[] = {0.0L, 12.0L, 0.0L};
+    const std::int32_t tage[] = {15, 15, 16};
+    for (std::int32_t i = 1; i <= 3; ++i) {
+        const TKonjunktionsZeile& z = Konjunktionen[i];
+        EXPECT_EQ(z.ObjektNr1, 1) << i;
+        EXPECT_EQ(z.ObjektNr2, 3) << i;
+        EXPECT_EQ(z.Tag, tage[i - 1]) << i;
+        EXPECT_EQ(z.Zeit, zeiten[i - 1]) << i;
+        EXPECT_EQ(z.Abstand, 0.0L) << i;
+        EXPECT_EQ(z.RA1, z.RA2) << i;
+    }
+    EXPECT_EQ(Konjunktionen[1].Wochentag, "Mo");
+    EXPECT_EQ(AnzahlKonjPositionen, 3);  // the last instant's positions, all bright
+    EXPECT_EQ(AktObjekt, 2);             // the current object is back
+    // The instant after the last pass, accumulated by addition.
+    const Extended schritt = 0 + 12.0L / 24.0L;
+    EXPECT_EQ(KonjZeitMJD, DATETOMJD(15, 4, 2024, 0.0L) + schritt + schritt + schritt);
+    const Extended t0 = (DATETOMJD(15, 4, 2024, 0.0L) - 51544.5L - 0.0L / 24.0L) / 36525.0L;
+    EXPECT_EQ(KonjZeitT, t0 + schritt / 36525.0L + schritt / 36525.0L + schritt / 36525.0L);
+}
+
+TEST_F(KonjSuche, StartEqualToOrAfterTheStopGivesOnePassAtTheStart) {
+    Objekt(Komet());
+    Objekt(Komet());
+    ZonenOffset = -5.0L;
+    Zeitraum(15, 4, 2024, 22.5L, 15, 4, 2024, 22.5L, 1, 0.0L);
+    KonjunktionenSuchen();
+    ASSERT_EQ(AnzahlKonjunktionen, 1);
+    EXPECT_EQ(Konjunktionen[1].Tag, 15);
+    EXPECT_NEAR(Konjunktionen[1].Zeit, 22.30L, 1e-12L);
+
+    Zeitraum(20, 4, 2024, 0.0L, 15, 4, 2024, 0.0L, 1, 0.0L);
+    KonjunktionenSuchen();
+    ASSERT_EQ(AnzahlKonjunktionen, 1);
+    EXPECT_EQ(Konjunktionen[1].Tag, 20);
+
+    // A step that cannot move the instant (never accepted by the parameter check)
+    // gives one pass too instead of repeating the start for ever.
+    for (Extended stunden : {0.0L, -1.0L, std::nanl("")}) {
+        Zeitraum(15, 4, 2024, 0.0L, 20, 4, 2024, 0.0L, 0, stunden);
+        KonjunktionenSuchen();
+        EXPECT_EQ(AnzahlKonjunktionen, 1) << stunden;
+    }
+}
+
+TEST_F(KonjSuche, OnlyObjectsAtOrBrighterThanTheLimitTakePart) {
+    Objekt(Komet());
+    Objekt(Komet());
+    Objekt(Komet(80.0L, 30.0L));  // in the same place, far too faint
+    KonjGrenzgroesse = 99.0L;
+    KonjunktionenSuchen();
+    ASSERT_EQ(AnzahlKonjunktionen, 3);
+    const Extended hell = Konjunktionen[1].Hell1;
+    EXPECT_EQ(Konjunktionen[1].Hell2, hell);
+
+    KonjGrenzgroesse = hell;  // a tie qualifies
+    KonjunktionenSuchen();
+    ASSERT_EQ(AnzahlKonjunktionen, 1);
+    EXPECT_EQ(Konjunktionen[1].ObjektNr1, 1);
+    EXPECT_EQ(Konjunktionen[1].ObjektNr2, 2);
+    EXPECT_EQ(AnzahlKonjPositionen, 2);
+
+    KonjGrenzgroesse = std::nextafter(hell, -Unendlich);  // none bright enough
+    KonjunktionenSuchen();
+    EXPECT_EQ(AnzahlKonjunktionen, 0);
+    EXPECT_EQ(AnzahlKonjPositionen, 0);
+}
+
+TEST_F(KonjSuche, TheCurrentObjectIsRestoredAlsoWhenAnErrorEndsTheSearch) {
+    Objekt(Komet());
+    TBahnelement kaputt = Komet();
+    kaputt.Exzentrizitaet = std::nanl("");
+    Objekt(kaputt);
+    Objekt(Komet());
+    AktObjekt = 3;
+    EXPECT_THROW(KonjunktionenSuchen(), ELaufzeitfehler);
+    EXPECT_EQ(AktObjekt, 3);
+
+    Objekte[2] = Komet(260.0L);
+    AktObjekt = 1;
+    KonjunktionenSuchen();
+    EXPECT_EQ(AktObjekt, 1);
+    EXPECT_EQ(AnzahlKonjunktionen, 1);
+
+    // Without objects there is nothing to compare, and the current object stays.
+    for (std::int32_t i = 1; i <= AnzahlObjekte; ++i) Objekte[i] = TBahnelement{};
+    AnzahlObjekte = 0;
+    KonjunktionenSuchen();
+    EXPECT_EQ(AnzahlKonjunktionen, 0);
+    EXPECT_EQ(AktObjekt, 1);
+}
+
+TEST_F(KonjSuche, MoreConjunctionsThanTheTableHoldsEndTheSearchWithTheFlag) {
+    // 142 objects in one place give 10011 pairs at the first instant already.
+    for (int i = 0; i < 142; ++i) Objekt(Komet());
+    Zeitraum(15, 4, 2024, 0.0L, 20, 4, 2024, 0.0L, 1, 0.0L);
+    KonjunktionenSuchen();
+    EXPECT_EQ(AnzahlKonjunktionen, 10000);
+    EXPECT_TRUE(KonjunktionenVoll);
+    EXPECT_EQ(Konjunktionen[10000].Tag, 15);                      // all from the first instant
+    EXPECT_EQ(Konjunktionen[10000].ObjektNr1, 137);               // the pairs in their order up to
+    EXPECT_EQ(Konjunktionen[10000].ObjektNr2, 141);               // (137, 141)
+    EXPECT_EQ(KonjZeitMJD, DATETOMJD(15, 4, 2024, 0.0L) + 1.0L);  // no second pass
+
+    // The next search starts afresh: 141 objects give 9870 pairs at one instant.
+    Objekte[142] = TBahnelement{};
+    AnzahlObjekte = 141;
+    Zeitraum(15, 4, 2024, 0.0L, 15, 4, 2024, 0.0L, 1, 0.0L);
+    KonjunktionenSuchen();
+    EXPECT_EQ(AnzahlKonjunktionen, 9870);
+    EXPECT_FALSE(KonjunktionenVoll);
+}
+
+}  // namespace
+}  // namespace zenaro
