@@ -11,8 +11,8 @@
 // " Konvergenzprobleme in HYPANOM", " Konvergenzprobleme in PARAB") and returns its
 // last iterate. An operation the floating-point unit would refuse (square root or
 // logarithm of a negative number, division by zero, overflow, a NaN or infinite
-// argument, a mean anomaly too large to reduce) raises ELaufzeitfehler instead of
-// returning NaN or infinity.
+// argument) raises ELaufzeitfehler instead of returning NaN or infinity; the
+// out-arguments are then left as they were.
 #pragma once
 
 #include "astro/Laufzeit.hpp"

@@ -607,6 +607,13 @@ TEST(KEPLIB_ORBITSTATE, AbsurdElementsEndOrAnswerButNeverHang) {
         EXPECT_NEAR(X, xs, 1e-8L * (1 + std::fabs(xs)));
         EXPECT_NEAR(Y, ys, 1e-8L * (1 + std::fabs(ys)));
     }
+    // e = 0.95 takes PARAB for every time before the perihelion; a millennium before it
+    // the passes drive FAC negative and the root of it ends the operation.
+    std::int32_t nummer = 0;
+    Ausgabe([&] {
+        nummer = FehlerNummer([&] { ORBITSTATE(0, -10, 0.5L, 0.95L, I, X, Y, Z, VX, VY, VZ); });
+    });
+    EXPECT_EQ(nummer, FehlerUngueltigeGleitkommaoperation);
     // A huge perihelion distance: the body barely moves from its perihelion.
     for (Extended e : {0.5L, 1.0L, 1.5L}) {
         ORBITSTATE(0, 0.5L, 1e20L, e, I, X, Y, Z, VX, VY, VZ);
