@@ -234,8 +234,11 @@ void Kodieren(const THellParameter& h, std::uint8_t* b) {
 // ---------------------------------------------------------------------------
 // File access.
 
+// The data directory with its trailing "/" ("./" when none is set).
 std::string Verzeichnis() {
-    return DatenVerzeichnis.empty() ? std::string("./") : DatenVerzeichnis;
+    if (DatenVerzeichnis.empty()) return "./";
+    if (DatenVerzeichnis.back() != '/') return DatenVerzeichnis + "/";
+    return DatenVerzeichnis;
 }
 
 std::string Kleinbuchstaben(std::string s) {
@@ -296,7 +299,9 @@ Dateiinhalt DateiLesen(const char* name, std::size_t satzgroesse, std::int64_t m
                        bool nurErsterSatz) {
     Dateiinhalt inhalt;
     inhalt.pfad = DateiFinden(Verzeichnis(), name);
-    const int fd = ::open(inhalt.pfad.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that a pipe or device of that name cannot hang the start;
+    // anything but a regular file reads as not opened.
+    const int fd = ::open(inhalt.pfad.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     struct stat info {};
     if (fd < 0) {
         // A file that exists but does not open reads as empty; it is kept
@@ -375,7 +380,7 @@ void SicherungAnlegen(const std::string& pfad) {
         if (::link(pfad.c_str(), ziel.c_str()) == 0) return;
         if (errno == EEXIST) continue;
         // No hard link possible here: copy the file into a new file of that name.
-        const int quelle = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC);
+        const int quelle = ::open(pfad.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         if (quelle < 0) OsFehler(errno, FehlerSchreiben, pfad);
         Deskriptor q(quelle);
         const int fd = ::open(ziel.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);

@@ -497,7 +497,10 @@ TEST_F(DateiFormat, SpecialValuesSurviveAFileRoundTrip) {
     Orte[2].Name = "y";
     Orte[2].Laenge = L::infinity();
     Orte[2].Breite = L::denorm_min();
-    AnzahlOrte = 2;
+    Orte[3].Name = "z";
+    Orte[3].Laenge = ExtendedDekodieren(MusterBytes({0x8000000000000001ull, 0xFFFF}).data());
+    Orte[3].Breite = L::max();
+    AnzahlOrte = 3;
     OrteSchreiben();
     const Bytes vorher = DateiBytes(ordner / "Orte.dat");
     AnzahlOrte = 0;

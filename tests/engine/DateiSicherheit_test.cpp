@@ -3,6 +3,7 @@
 // failed write that leaves a broken file.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -167,6 +168,15 @@ TEST_F(DateiSicherheit, WriteIntoAPathThatIsADirectoryFailsAndLeavesIt) {
     EXPECT_TRUE(std::filesystem::is_directory(ordner / "orte.dat"));
     EXPECT_EQ(DateiBytes(ordner / "orte.dat" / "inhalt"), (Bytes{1, 2, 3}));
     EXPECT_EQ(Eintraege(ordner), std::vector<std::string>{"orte.dat"});  // no temporary left
+}
+
+TEST_F(DateiSicherheit, APipeOfTheFileNameDoesNotHangTheLoaderAndIsKept) {
+    ASSERT_EQ(::mkfifo((ordner / "hell.dta").c_str(), 0600), 0);
+    EXPECT_FALSE(HellParameterLesen());
+    EXPECT_EQ(AnzahlHellParameter, 0);
+    HellParameterSchreiben();
+    EXPECT_TRUE(std::filesystem::is_fifo(ordner / "hell.dta.bak"));
+    EXPECT_TRUE(std::filesystem::is_regular_file(ordner / "hell.dta"));
 }
 
 TEST_F(DateiSicherheit, WriteIntoAMissingDirectoryFails) {
