@@ -70,10 +70,12 @@ Extended OrtsSternzeit(Extended jahr, Extended monat, Extended tag, Extended stu
     Extended s = (jd0 - 2445700.5L) * 0.0657098242L + 6.656306L + (stunde - zone) * 1.0027379093L -
                  laenge / 15.0L;
     if (!std::isfinite(s)) Laufzeitfehler(FehlerUngueltigeGleitkommaoperation, "OrtsSternzeit");
-    // Far outside one day the exact remainder takes the place of the many whole days.
-    if (std::fabs(s) > 1.0e6L) s = std::fmod(s, 24.0L);
+    // Whole days off one by one: every such step is exact, so the exact remainder
+    // leaves the same value at once, and also ends for any magnitude.
+    s = std::fmod(s, 24.0L);
     while (s >= 24.0L) s = s - 24.0L;
     while (s < 0.0L) s = s + 24.0L;
+    if (s == 0.0L) s = 0.0L;  // a whole number of days is +0, never -0
     return s;
 }
 
