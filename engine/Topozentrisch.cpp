@@ -22,8 +22,11 @@ void TopozentrischeKorrektur(std::int32_t jahr, std::int32_t monat, std::int32_t
     Extended H = 15.0L * theta - ra;
     if (H < 0.0L) H = H + 360.0L;
 
-    // Horizontal parallax in degrees.
-    const Extended p = ArcSinGrad(Erdradius / (delta * AstronomischeEinheit));
+    // Horizontal parallax in degrees. No distance at all is a division by zero, as
+    // the floating-point unit reports it; inside the Earth the arcsine fails.
+    const Extended entfernung = delta * AstronomischeEinheit;
+    if (entfernung == 0.0L) Laufzeitfehler(FehlerDivisionDurchNull, "TopozentrischeKorrektur");
+    const Extended p = ArcSinGrad(Erdradius / entfernung);
 
     // Geocentric latitude and the observer's distance from the Earth's centre
     // (in Earth radii) times the parallax.

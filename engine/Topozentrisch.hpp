@@ -26,7 +26,8 @@ extern Extended AktOrtLaenge;
 // geocentric right ascension ra and declination dek (degrees) at the distance delta
 // (AU) become raNeu in [0, 360) and dekNeu; deltaNeu is delta unchanged. The out
 // arguments may be the variables passed as ra, dek and delta.
-// A distance inside the Earth (or zero) raises the floating-point error 207.
+// A distance inside the Earth raises the floating-point error 207, a distance of
+// zero the division-by-zero error 200.
 void TopozentrischeKorrektur(std::int32_t jahr, std::int32_t monat, std::int32_t tag,
                              Extended stunde, Extended zone, Extended breite, Extended laenge,
                              Extended ra, Extended dek, Extended delta, Extended& raNeu,

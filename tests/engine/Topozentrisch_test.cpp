@@ -124,7 +124,7 @@ TEST(TopozentrischeKorrektur, AnObserverOnTheEquatorGetsAFiniteDeclination) {
     }
 }
 
-TEST(TopozentrischeKorrektur, ADistanceInsideTheEarthIsAFloatingPointError) {
+TEST(TopozentrischeKorrektur, ADistanceInsideTheEarthOrZeroIsARuntimeError) {
     Extended ra = 0.0L, dek = 0.0L, delta = 0.0L;
     EXPECT_EQ(FehlerNummer([&] {
                   TopozentrischeKorrektur(2026, 1, 1, 0.0L, 0.0L, 45.0L, 0.0L, 10.0L, 10.0L,
@@ -134,6 +134,12 @@ TEST(TopozentrischeKorrektur, ADistanceInsideTheEarthIsAFloatingPointError) {
     EXPECT_EQ(FehlerNummer([&] {
                   TopozentrischeKorrektur(2026, 1, 1, 0.0L, 0.0L, 45.0L, 0.0L, 10.0L, 10.0L, 0.0L,
                                           ra, dek, delta);
+              }),
+              FehlerDivisionDurchNull);
+    EXPECT_EQ(FehlerNummer([&] {
+                  TopozentrischeKorrektur(2026, 1, 1, 0.0L, 0.0L, 45.0L, 0.0L, 10.0L, 10.0L,
+                                          std::numeric_limits<Extended>::quiet_NaN(), ra, dek,
+                                          delta);
               }),
               FehlerUngueltigeGleitkommaoperation);
 }
