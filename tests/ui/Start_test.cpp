@@ -2,8 +2,13 @@
 // recorded message boxes: the reports of missing catalogues, the start that ends
 // on a damaged file, and the three long-lived windows.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
-#include <QProgressBar>
+#include <chrono>
+#include <thread>
 
 #include "Anwendungsumgebung.hpp"
 #include "engine/Startverzeichnis.hpp"
@@ -12,6 +17,8 @@
 #include "ui/HauptUnit.hpp"
 #include "ui/HellUnit.hpp"
 #include "ui/Plattform/Meldungen.hpp"
+
+extern char** environ;
 
 namespace zenaro {
 namespace {
@@ -154,6 +161,68 @@ TEST_P(Start, DieFensterLebenBisZumEndeDesProgramms) {
 
 INSTANTIATE_TEST_SUITE_P(Ausgaben, Start, ::testing::Values(false, true),
                          [](const auto& info) { return info.param ? "Englisch" : "Deutsch"; });
+
+}  // namespace
+}  // namespace zenaro
+
+// The built program as a process: with all three catalogues present it starts,
+// opens its main window and keeps running until it is ended; it writes nothing
+// at start.
+
+namespace zenaro {
+namespace {
+
+class Programm : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(Programm, StartetUndWartetInDerNachrichtenschleife) {
+    const std::string programm = std::string(ZENARO_BINARY_DIR) + "/" + GetParam();
+    if (access(programm.c_str(), X_OK) != 0) GTEST_SKIP() << programm << " not built";
+    test::TStartverzeichnis verzeichnis;
+    verzeichnis.Schreiben("ngc.dta", 64);
+    verzeichnis.Schreiben("ic.dta", 64);
+    verzeichnis.Schreiben("bsc4.dta", 96);
+    const auto vorher = verzeichnis.Inhalt();
+
+    std::vector<std::string> umgebung{"QT_QPA_PLATFORM=offscreen", "ASAN_OPTIONS=detect_leaks=0"};
+    for (char** e = environ; *e != nullptr; ++e) {
+        const std::string eintrag = *e;
+        if (eintrag.rfind("QT_QPA_PLATFORM=", 0) != 0 && eintrag.rfind("ASAN_OPTIONS=", 0) != 0)
+            umgebung.push_back(eintrag);
+    }
+    std::vector<char*> zeiger;
+    for (auto& eintrag : umgebung) zeiger.push_back(eintrag.data());
+    zeiger.push_back(nullptr);
+    std::vector<char> name(programm.begin(), programm.end());
+    name.push_back('\0');
+    char* argumente[] = {name.data(), nullptr};
+
+    posix_spawn_file_actions_t aktionen;
+    posix_spawn_file_actions_init(&aktionen);
+    posix_spawn_file_actions_addchdir_np(&aktionen, verzeichnis.Pfad().c_str());
+    pid_t pid = 0;
+    const int r = posix_spawn(&pid, programm.c_str(), &aktionen, nullptr, argumente, zeiger.data());
+    posix_spawn_file_actions_destroy(&aktionen);
+    ASSERT_EQ(r, 0);
+
+    // Still running after a while: it waits in its message loop.
+    int status = 0;
+    pid_t fertig = 0;
+    for (int i = 0; i < 30 && fertig == 0; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        fertig = waitpid(pid, &status, WNOHANG);
+    }
+    EXPECT_EQ(fertig, 0) << "ended early with status " << status;
+    if (fertig == 0) {
+        kill(pid, SIGTERM);
+        waitpid(pid, &status, 0);
+    }
+    EXPECT_EQ(verzeichnis.Inhalt(), vorher);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ausgaben, Programm, ::testing::Values("zenarowin", "zenarowin-en"),
+                         [](const auto& info) {
+                             return std::string(info.param) == "zenarowin" ? "Deutsch" : "Englisch";
+                         });
 
 }  // namespace
 }  // namespace zenaro
