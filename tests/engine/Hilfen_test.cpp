@@ -155,7 +155,7 @@ TEST(JulianischesDatum, ExtremeYearsDoNotOverflow) {
     EXPECT_LT(a, b);
 }
 
-TEST(OrtsSternzeit, FollowsTheDocumentedSeries) {
+TEST(OrtsSternzeit, FollowsItsLinearSeries) {
     // (2451544.5 - 2445700.5) * 0.0657098242 + 6.656306 + 12 * 1.0027379093 = 402.6973735364
     EXPECT_NEAR(OrtsSternzeit(2000, 1, 1, 12.0L, 0.0L, 0.0L), 18.6973735364L, 1e-12L);
     // Agrees with the library's mean sidereal time within a second of time.

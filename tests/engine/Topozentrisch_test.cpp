@@ -107,7 +107,7 @@ TEST(TopozentrischeKorrektur, RightAscensionWrapsOnceAndTheOutputMayOverwriteThe
 }
 
 TEST(TopozentrischeKorrektur, AnObserverOnTheEquatorGetsAFiniteDeclination) {
-    // On the equator the documented ratio sin(phi') / sin(w) is 0/0; its limit cos H
+    // On the equator the ratio sin(phi') / sin(w) of the shift is 0/0; its limit cos H
     // gives the shift of PyEphem's place (third Moon case above) as well.
     for (Extended ra : {0.0L, 45.0L, 90.0L, 200.0L, 325.5L}) {
         Extended r = 0.0L, d = 0.0L, delta = 0.0L;
@@ -231,7 +231,7 @@ TEST(MondKlasse, EveryThresholdFromBothSides) {
         for (Extended h : {0.0L, 5.0L, 9.999L}) EXPECT_EQ(MondKlasseAus(h, z.beleuchtung), z.tief);
         for (Extended h : {10.0L, 30.0L, 90.0L}) EXPECT_EQ(MondKlasseAus(h, z.beleuchtung), z.hoch);
     }
-    // The documented examples.
+    // The examples of the legend.
     EXPECT_EQ(MondKlasseAus(5.0L, 100), "- ");
     EXPECT_EQ(MondKlasseAus(30.0L, 100), "--");
     EXPECT_EQ(MondKlasseAus(20.0L, 40), "0 ");
