@@ -119,9 +119,10 @@ std::int32_t TProgramm::StartenMit(const std::function<void()>& laden) {
         if (!UeberzaehligeDateien.empty()) {
             QString meldung = Text(TextNr::UeberlaufKopf);
             for (const auto& datei : UeberzaehligeDateien)
+                // One pass over both values, so that a "%" in the path stays as it is.
                 meldung += "\n" + Text(TextNr::UeberlaufDatei)
-                                      .arg(QString::fromStdString(datei.Datei))
-                                      .arg(datei.NichtGeladen);
+                                      .arg(QString::fromStdString(datei.Datei),
+                                           QString::number(datei.NichtGeladen));
             FehlerMeldung(meldung);
         }
 
