@@ -121,7 +121,7 @@ TEST(MOOLIBTerme, KnownRowsAndGrouping) {
     EXPECT_TRUE(Gleich(Suche(0, 1, 0, 0), {0, 1, 0, 0, -668.146L, -126.98L, -1.302L, -0.3997L}));
     EXPECT_TRUE(Gleich(Suche(0, 0, 2, 0), {0, 0, 2, 0, -411.608L, -0.2L, 0.0L, -0.0124L}));
 
-    // Each set holds its groups (P, Q, R) in the documented order, S falling in a group,
+    // Each set holds its groups (P, Q, R) in the order of the series, S falling in a group,
     // and every multiple within the bounds of the multiple table.
     struct Gruppe {
         std::int32_t P, Q, R;
