@@ -105,12 +105,27 @@ def zeile(k, ort, jahr, monat, tag, stunde_lokal):
         h = (float(t) - float(mitternacht)) * 24.0
         return h if h < 24.0 else None
 
+    # Culmination altitude and best time: the highest topocentric altitude of the 1441
+    # minutes of the local day (no refraction), and the same while the Sun stands at
+    # or below -18 degrees.
+    sonne = ephem.Sun()
+    kulmhoehe, topt, topthoehe = -90.0, -1.0, -90.0
+    for minute in range(1441):
+        o.date = ephem.Date(mitternacht + minute / 1440.0)
+        sonne.compute(o)
+        b.compute(o)
+        h = math.degrees(float(b.alt))
+        if h > kulmhoehe and h >= 0:
+            kulmhoehe = h
+        if math.degrees(float(sonne.alt)) <= -18.0 and h > topthoehe and h >= 0:
+            topthoehe, topt = h, (minute / 60.0) % 24.0
+    o.date = mitternacht
     auf = lokal(o.next_rising)
     unter = lokal(o.next_setting)
     kulm = lokal(o.next_transit)
     return dict(ra=math.degrees(ra) / 15.0, dec=math.degrees(dec), r=r, delta=delta,
                 auf=auf, unter=unter, kulm=kulm, elong=elong, mond=mondabstand, phase=phase,
-                sternbild=sternbild)
+                sternbild=sternbild, kulmhoehe=kulmhoehe, topt=topt, topthoehe=topthoehe)
 
 
 KOMETEN = {
@@ -156,10 +171,10 @@ def main():
             return "-1.0L" if x is None else "%.5fL" % x
 
         print("    {\"%s\", \"%s\", %d, %d, %d, %.4fL, %.9fL, %.8fL, %.9fL, %.9fL, %s, %s, %s, "
-              "%.5fL, %.4fL, %.2fL, \"%s\"},"
+              "%.5fL, %.4fL, %.2fL, \"%s\", %.4fL, %.4fL, %.4fL},"
               % (name, ortname, j, m, t, h, z["ra"], z["dec"], z["r"], z["delta"],
                  f(z["auf"]), f(z["unter"]), f(z["kulm"]), z["elong"], z["mond"], z["phase"],
-                 z["sternbild"]))
+                 z["sternbild"], z["kulmhoehe"], z["topt"], z["topthoehe"]))
     # The short-period comet in the mean-anomaly mode: epoch 2001-09-01.0, the mean
     # anomaly of the same orbit then.
     k = elliptisch(KOMETEN["Kurzperiodisch"])

@@ -181,6 +181,7 @@ struct TReferenz {
     Extended RA, Dek, r, Delta, Aufgang, Untergang, Kulmination;
     Extended Elongation, MondAbstand, Phase;  // Moon: geocentric place, phase in percent
     const char* Sternbild;
+    Extended KulmHoehe, TOpt, TOptHoehe;  // best time: Sun at or below -18 degrees
 };
 
 constexpr Extended Nord[] = {50.0L, -10.0L, 1.0L};
@@ -188,12 +189,12 @@ constexpr Extended Sued[] = {-35.0L, 70.0L, -4.0L};
 
 // clang-format off
 const TReferenz Referenzen[] = {
-    {&Nahparabolisch, Nord[0], Nord[1], Nord[2], 2001, 4, 20, 21.5L, 23.873378899L, 39.78898120L, 0.746801257L, 1.180953741L, 22.87998L, 21.67954L, 10.23992L, 38.91918L, 45.1578L, 8.17L, "And"},
-    {&Nahparabolisch, Sued[0], Sued[1], Sued[2], 2001, 6, 5, 4.25L, 3.843584635L, 14.93420728L, 0.831176341L, 1.749416471L, 6.31479L, 16.87064L, 11.58594L, 16.75320L, 172.2782L, 99.37L, "Tau"},
-    {&Hyperbolisch, Nord[0], Nord[1], Nord[2], 2001, 9, 1, 2.0L, 7.046991966L, -5.20746165L, 1.138788223L, 1.334828854L, 3.12154L, 14.22969L, 8.67170L, 56.07962L, 137.0566L, 96.84L, "Mon"},
-    {&Hyperbolisch, Sued[0], Sued[1], Sued[2], 2001, 7, 10, 22.75L, 7.751370239L, -12.81757234L, 1.268033266L, 1.951804519L, 6.59236L, 19.75670L, 13.17653L, 35.39654L, 120.5579L, 74.89L, "Pup"},
-    {&Kurzperiodisch, Nord[0], Nord[1], Nord[2], 2001, 10, 12, 23.0L, 14.648227258L, -13.80721007L, 1.083213210L, 1.940817833L, 8.67729L, 18.40375L, 13.54806L, 22.08393L, 75.8572L, 20.67L, "Lib"},
-    {&Kurzperiodisch, Sued[0], Sued[1], Sued[2], 2001, 12, 1, 1.5L, 18.272774735L, -27.91771818L, 1.104823947L, 1.917536378L, 6.82813L, 21.71878L, 14.27213L, 24.94759L, 159.1161L, 99.84L, "Sgr"},
+    {&Nahparabolisch, Nord[0], Nord[1], Nord[2], 2001, 4, 20, 21.5L, 23.873378899L, 39.78898120L, 0.746801257L, 1.180953741L, 22.87998L, 21.67954L, 10.23992L, 38.91918L, 45.1578L, 8.17L, "And", 79.8441L, 3.1667L, 20.9173L},
+    {&Nahparabolisch, Sued[0], Sued[1], Sued[2], 2001, 6, 5, 4.25L, 3.843584635L, 14.93420728L, 0.831176341L, 1.749416471L, 6.31479L, 16.87064L, 11.58594L, 16.75320L, 172.2782L, 99.37L, "Tau", 40.2502L, -1.0000L, -90.0000L},
+    {&Hyperbolisch, Nord[0], Nord[1], Nord[2], 2001, 9, 1, 2.0L, 7.046991966L, -5.20746165L, 1.138788223L, 1.334828854L, 3.12154L, 14.22969L, 8.67170L, 56.07962L, 137.0566L, 96.84L, "Mon", 34.8516L, 3.5833L, 4.5230L},
+    {&Hyperbolisch, Sued[0], Sued[1], Sued[2], 2001, 7, 10, 22.75L, 7.751370239L, -12.81757234L, 1.268033266L, 1.951804519L, 6.59236L, 19.75670L, 13.17653L, 35.39654L, 120.5579L, 74.89L, "Pup", 67.8789L, 19.2333L, 6.4086L},
+    {&Kurzperiodisch, Nord[0], Nord[1], Nord[2], 2001, 10, 12, 23.0L, 14.648227258L, -13.80721007L, 1.083213210L, 1.940817833L, 8.67729L, 18.40375L, 13.54806L, 22.08393L, 75.8572L, 20.67L, "Lib", 26.3540L, -1.0000L, -90.0000L},
+    {&Kurzperiodisch, Sued[0], Sued[1], Sued[2], 2001, 12, 1, 1.5L, 18.272774735L, -27.91771818L, 1.104823947L, 1.917536378L, 6.82813L, 21.71878L, 14.27213L, 24.94759L, 159.1161L, 99.84L, "Sgr", 82.9551L, 21.4000L, 3.3980L},
 };
 // clang-format on
 
@@ -243,6 +244,17 @@ TEST_F(Ephemeride_, WholeRowsAgreeWithPyEphem) {
         for (char& c : sternbild)
             c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
         EXPECT_EQ(z.Sternbild, sternbild);
+        EXPECT_NEAR(z.KulmHoehe, ref.KulmHoehe, 0.05L);
+        if (ref.TOpt < 0.0L) {
+            EXPECT_EQ(z.TOpt, -1.0L);
+            EXPECT_EQ(z.TOptHoehe, -90.0L);
+            EXPECT_EQ(z.TOptMond, std::string("  "));
+        } else {
+            EXPECT_NEAR(Stunden(z.TOpt), ref.TOpt, ZweiMinuten);
+            // At the edge of the night the altitude changes by up to 0.25 degrees a minute.
+            EXPECT_NEAR(z.TOptHoehe, ref.TOptHoehe, 0.5L);
+            EXPECT_NE(z.TOptMond, std::string("  "));
+        }
         EXPECT_EQ(z.Distanz, 999.0L);
         EXPECT_EQ(z.ObjektNr, 1);
     }

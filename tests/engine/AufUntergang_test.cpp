@@ -1,0 +1,175 @@
+#include "engine/AufUntergang.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "astro/MATLIB.hpp"
+#include "astro/TIMLIB.hpp"
+#include "engine/Ephemeride.hpp"
+#include "engine/ZenaroDef.hpp"
+
+using namespace zenaro;
+
+namespace {
+
+// A distant body on a circular orbit of 30 AU perpendicular to the ecliptic, at its
+// perihelion on the given date: with argument of perihelion 90 it stands at the
+// north ecliptic pole (declination about +66.5), with 270 at the south pole.
+TBahnelement Polkoerper(Extended perihelargument, Extended jahr, Extended monat, Extended tag) {
+    TBahnelement e;
+    e.Name = "Pol";
+    e.Perihel[1] = jahr;
+    e.Perihel[2] = monat;
+    e.Perihel[3] = tag;
+    e.Exzentrizitaet = 0.0L;
+    e.Perihelabstand = 30.0L;
+    e.GrosseHalbachse = 30.0L;
+    e.Bahnneigung = 90.0L;
+    e.Knoten = 0.0L;
+    e.Perihelargument = perihelargument;
+    e.Aequinoktium = 2000.0L;
+    e.H11 = 5.0L;
+    e.N = 4.0L;
+    return e;
+}
+
+TOrt Ort(Extended breite, Extended laenge) {
+    TOrt o;
+    o.Breite = breite;
+    o.Laenge = laenge;
+    return o;
+}
+
+TEphemeridenZeile Tag(std::int32_t jahr, std::int32_t monat, std::int32_t tag) {
+    TEphemeridenZeile z;
+    z.Jahr = jahr;
+    z.Monat = monat;
+    z.Tag = tag;
+    return z;
+}
+
+class AufUntergang : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ZonenOffset = 1.0L;
+        DaemmerungsHoehe = -18;
+    }
+};
+
+}  // namespace
+
+TEST_F(AufUntergang, AtHighLatitudeABodyAlwaysUpOrNeverUpGetsTheMarkers) {
+    TBahnDaten nord, sued;
+    BahnVorbereiten(Polkoerper(90.0L, 2001, 12, 1.0L), nord);
+    BahnVorbereiten(Polkoerper(270.0L, 2001, 12, 1.0L), sued);
+    const TOrt lappland = Ort(70.0L, -25.0L);
+
+    auto z = Tag(2001, 12, 1);
+    AufUntergangBerechnen(z, nord, lappland);
+    EXPECT_EQ(z.Aufgang, -2.0L);
+    EXPECT_EQ(z.Untergang, -2.0L);
+    KulminationBerechnen(z, nord, lappland);
+    // Highest at the upper transit: about 90 - 70 + 66.5 (the body stands within two
+    // degrees of the pole, seen from the Earth at 30 AU).
+    EXPECT_NEAR(z.KulmHoehe, 86.5L, 2.5L);
+    EXPECT_GE(z.Kulmination, 0.0L);
+    // Also in the dark part of the day, but lower than at the culmination.
+    EXPECT_GT(z.TOpt, 0.0L);
+    EXPECT_GT(z.TOptHoehe, 40.0L);
+    EXPECT_LT(z.TOptHoehe, z.KulmHoehe);
+    EXPECT_NE(z.TOptMond, std::string("  "));
+
+    z = Tag(2001, 12, 1);
+    AufUntergangBerechnen(z, sued, lappland);
+    EXPECT_EQ(z.Aufgang, -3.0L);
+    EXPECT_EQ(z.Untergang, -3.0L);
+    KulminationBerechnen(z, sued, lappland);
+    EXPECT_EQ(z.Kulmination, -1.0L);
+    EXPECT_EQ(z.KulmHoehe, -90.0L);
+    EXPECT_EQ(z.TOpt, -1.0L);
+    EXPECT_EQ(z.TOptHoehe, -90.0L);
+    EXPECT_EQ(z.TOptMond, std::string("  "));
+}
+
+TEST_F(AufUntergang, ABodyPeakingBelowTheRisingHorizonHasACulminationButNoRising) {
+    // The latitude is chosen so that the south-pole body culminates 0.07 degrees
+    // high: above 0 (a culmination) but below the 8' of the rising horizon.
+    TBahnDaten bahn;
+    BahnVorbereiten(Polkoerper(270.0L, 2001, 12, 1.0L), bahn);
+    const Extended mjd = DATETOMJD(1, 12, 2001, 12.0L);
+    Extended ra, dek, delta, r;
+    ObjektOrt(bahn, (mjd - 51544.5L) / 36525.0L, mjd, ra, dek, delta, r);
+    const TOrt ort = Ort(90.0L + dek - 0.07L, -15.0L);
+    auto z = Tag(2001, 12, 1);
+    AufUntergangBerechnen(z, bahn, ort);
+    EXPECT_EQ(z.Aufgang, -3.0L);
+    EXPECT_EQ(z.Untergang, -3.0L);
+    KulminationBerechnen(z, bahn, ort);
+    EXPECT_GE(z.KulmHoehe, 0.0L);
+    EXPECT_LT(z.KulmHoehe, Horizonthoehe);
+    EXPECT_GE(z.Kulmination, 0.0L);
+}
+
+TEST_F(AufUntergang, WhenTheSunNeverSinksFarEnoughThereIsNoBestTime) {
+    // 60 degrees north at midsummer: the Sun stays above -7 degrees all night.
+    TBahnDaten bahn;
+    BahnVorbereiten(Polkoerper(90.0L, 2001, 6, 21.0L), bahn);
+    const TOrt ort = Ort(60.0L, -10.0L);
+    auto z = Tag(2001, 6, 21);
+    KulminationBerechnen(z, bahn, ort);
+    EXPECT_EQ(z.TOpt, -1.0L);
+    EXPECT_EQ(z.TOptHoehe, -90.0L);
+    EXPECT_EQ(z.TOptMond, std::string("  "));
+    EXPECT_GT(z.KulmHoehe, 80.0L);
+    EXPECT_GE(z.Kulmination, 0.0L);
+    // With the civil twilight as the limit the short night counts.
+    DaemmerungsHoehe = -6;
+    KulminationBerechnen(z, bahn, ort);
+    EXPECT_GT(z.TOpt, 0.0L);
+    EXPECT_LT(z.TOpt, 3.0L);  // around local midnight, 1 h zone
+    EXPECT_GT(z.TOptHoehe, 0.0L);
+    EXPECT_LE(z.TOptHoehe, z.KulmHoehe);
+    EXPECT_NE(z.TOptMond, std::string("  "));
+}
+
+TEST_F(AufUntergang, RisingAndSettingLieOnTheHorizonWithTheRightSlope) {
+    // The short-period comet of the ephemeris tests at 50 degrees north.
+    TBahnelement e = Polkoerper(190.2L, 2001, 11, 3.4L);
+    e.Exzentrizitaet = 0.55L;
+    e.Perihelabstand = 1.05L;
+    e.GrosseHalbachse = 1.05L / 0.45L;
+    e.Bahnneigung = 12.1L;
+    e.Knoten = 75.4L;
+    TBahnDaten bahn;
+    BahnVorbereiten(e, bahn);
+    const TOrt ort = Ort(50.0L, -10.0L);
+    for (std::int32_t tag = 10; tag <= 14; ++tag) {
+        SCOPED_TRACE(tag);
+        auto z = Tag(2001, 10, tag);
+        AufUntergangBerechnen(z, bahn, ort);
+        ASSERT_GT(z.Aufgang, 0.0L);
+        ASSERT_GT(z.Untergang, 0.0L);
+        const Extended mjd0 = DATETOMJD(tag, 10, 2001, 0.0L) - ZonenOffset / 24.0L;
+        const Extended s0 = SINDEG(Horizonthoehe);
+        auto y = [&](Extended h) {
+            return HoehenSinus(mjd0, h, ort.Laenge, COSDEG(50.0L), SINDEG(50.0L), bahn) - s0;
+        };
+        // On the horizon within the accuracy of a parabola over two hours (1e-3 is
+        // about half a minute here).
+        EXPECT_NEAR(y(z.Aufgang), 0.0L, 1e-3L);
+        EXPECT_NEAR(y(z.Untergang), 0.0L, 1e-3L);
+        // Climbing at the rising, sinking at the setting.
+        EXPECT_GT(y(z.Aufgang + 0.1L), y(z.Aufgang - 0.1L));
+        EXPECT_LT(y(z.Untergang + 0.1L), y(z.Untergang - 0.1L));
+        // The culmination lies between them, where the altitude is highest.
+        KulminationBerechnen(z, bahn, ort);
+        const Extended k =
+            std::trunc(z.Kulmination) + (z.Kulmination - std::trunc(z.Kulmination)) / 0.6L;
+        EXPECT_GT(k, z.Aufgang);
+        EXPECT_LT(k, z.Untergang);
+        EXPECT_NEAR(std::asin(static_cast<double>(y(k) + s0)) / 0.0174532925199433, z.KulmHoehe,
+                    0.02);
+    }
+}
