@@ -411,6 +411,30 @@ TEST_F(KonjSuche, OneRowPerPairAndInstantOverTheRange) {
     EXPECT_EQ(KonjZeitT, t0 + schritt / 36525.0L + schritt / 36525.0L + schritt / 36525.0L);
 }
 
+TEST_F(KonjSuche, TheStopInstantBelongsToTheRangeDespiteTheAccumulatedSteps) {
+    Objekt(Komet());
+    Objekt(Komet());
+    ZonenOffset = 1.0L;
+    Zeitraum(1, 3, 2024, 0.0L, 31, 3, 2024, 0.0L, 1, 0.0L);
+    // Thirty daily steps added up land beyond the stop by rounding alone.
+    const Extended t0 = (DATETOMJD(1, 3, 2024, 0.0L) - 51544.5L - 1.0L / 24.0L) / 36525.0L;
+    const Extended t1 = (DATETOMJD(31, 3, 2024, 0.0L) - 51544.5L - 1.0L / 24.0L) / 36525.0L;
+    Extended t = t0;
+    for (int i = 0; i < 30; ++i) t = t + 1.0L / 36525.0L;
+    ASSERT_GT(t, t1);
+
+    KonjunktionenSuchen();
+    ASSERT_EQ(AnzahlKonjunktionen, 31);
+    EXPECT_EQ(Konjunktionen[31].Tag, 31);
+    EXPECT_EQ(Konjunktionen[31].Monat, 3);
+    EXPECT_EQ(Konjunktionen[31].Zeit, 0.0L);
+
+    // A stop a minute short of the next step does not get that step.
+    Zeitraum(1, 3, 2024, 0.0L, 30, 3, 2024, 23.0L + 59.0L / 60.0L, 1, 0.0L);
+    KonjunktionenSuchen();
+    EXPECT_EQ(AnzahlKonjunktionen, 30);
+}
+
 TEST_F(KonjSuche, StartEqualToOrAfterTheStopGivesOnePassAtTheStart) {
     Objekt(Komet());
     Objekt(Komet());
