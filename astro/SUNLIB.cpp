@@ -237,7 +237,16 @@ void SUNEQUAT(Extended T, Extended& RA, Extended& DEC, Extended& R) {
     SPHTOCART(RS, B, L, X, Y, Z);
     ECLIPTOEQ(T, X, Y, Z);
     NUTATEVEC(T, X, Y, Z);
-    CARTTOSPH(X, Y, Z, R, DEC, RA);
+    // Far outside any calendar the precession and nutation polynomials overflow; the
+    // operation then ends instead of handing NaN to the caller.
+    Extended Rw, DECw, RAw;
+    CARTTOSPH(X, Y, Z, Rw, DECw, RAw);
+    Endlich(RAw, "SUNEQUAT");
+    Endlich(DECw, "SUNEQUAT");
+    Endlich(Rw, "SUNEQUAT");
+    RA = RAw;
+    DEC = DECw;
+    R = Rw;
 }
 
 }  // namespace zenaro

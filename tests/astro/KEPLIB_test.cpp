@@ -420,6 +420,32 @@ TEST(KEPLIB_ORBITSTATE, ChoosesTheSolverByEccentricityAndSignedMeanAnomaly) {
     }
 }
 
+TEST(KEPLIB_ORBITSTATE, AMeanAnomalyOfExactlyFiveDegreesLeavesTheNearParabolicSolver) {
+    // e = 0.9375 and q = 0.0625 give |1 - e| / q = 1 exactly, so M is the product of the
+    // two constants and the time; at this time it is exactly 5 degrees.
+    const ROTMATRIX I = Einheit();
+    const Extended e = 0.9375L;
+    const Extended q = 0.0625L;
+    const Extended T = 0.0001388915120336062671394494L;
+    ASSERT_EQ(57.29577951L * (628.30666414875L * T) * 1.0L, 5.0L);
+    Extended X, Y, Z, VX, VY, VZ, x, y, vx, vy;
+    ORBITSTATE(0, T, q, e, I, X, Y, Z, VX, VY, VZ);
+    ELLIPPOS(5.0L, 1.0L, e, x, y, vx, vy);
+    EXPECT_EQ(X, x);
+    EXPECT_EQ(Y, y);
+    EXPECT_EQ(VX, vx);
+    EXPECT_EQ(VY, vy);
+    // One step of the time earlier M is below 5 and PARAB answers.
+    const Extended T1 = std::nextafter(T, 0.0L);
+    ASSERT_LT(57.29577951L * (628.30666414875L * T1) * 1.0L, 5.0L);
+    ORBITSTATE(0, T1, q, e, I, X, Y, Z, VX, VY, VZ);
+    PARAB(0, T1, q, e, x, y, vx, vy);
+    EXPECT_EQ(X, x);
+    EXPECT_EQ(Y, y);
+    EXPECT_EQ(VX, vx);
+    EXPECT_EQ(VY, vy);
+}
+
 TEST(KEPLIB_ORBITSTATE, RotatesPositionAndVelocityIntoTheEcliptic) {
     ROTMATRIX P;
     ORBITMAT(0, 180, 0, P);  // retrograde in the ecliptic: y turns into -Y

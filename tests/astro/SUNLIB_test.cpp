@@ -146,6 +146,16 @@ TEST(SUNLIB_SUNECLIP, NaNAndInfiniteTimesRaiseTheRuntimeError) {
     // A time so far away that the secular terms overflow.
     EXPECT_EQ(FehlerNummer([&] { SUNECLIP(1e3000L, a, b, c); }),
               FehlerUngueltigeGleitkommaoperation);
+    // Far enough for the precession and nutation of the apparent place to overflow
+    // while the series itself still answers: the error, and nothing half-written.
+    a = b = c = 7;
+    EXPECT_EQ(FehlerNummer([&] { SUNEQUAT(1e2000L, a, b, c); }),
+              FehlerUngueltigeGleitkommaoperation);
+    EXPECT_EQ(FehlerNummer([&] { SUNEQUAT(-1e2000L, a, b, c); }),
+              FehlerUngueltigeGleitkommaoperation);
+    EXPECT_EQ(a, 7.0L);
+    EXPECT_EQ(b, 7.0L);
+    EXPECT_EQ(c, 7.0L);
 }
 
 TEST(SUNLIB_Helpers, SUNFRACAndSUNADDANG) {
