@@ -90,8 +90,8 @@ bool SpiegelpaarDiesesZeitpunkts(std::int32_t a, std::int32_t b) {
 }
 
 // Whether the duplicate test of this instant may look at its own rows only (see
-// SpiegelpaarDiesesZeitpunkts). A search with steps of a minute or more always
-// qualifies; otherwise every row of the table is looked through.
+// SpiegelpaarDiesesZeitpunkts). Instants less than a minute apart can share a date
+// and time; for those every row of the table is looked through.
 bool NurDieserZeitpunkt() {
     const std::int32_t n = AnzahlKonjPositionen;
     if (n == 0) return true;

@@ -12,6 +12,7 @@
 
 #include "astro/TIMLIB.hpp"
 #include "engine/Abstand.hpp"
+#include "engine/Ephemeride.hpp"
 
 namespace zenaro {
 namespace {
@@ -382,6 +383,34 @@ TEST_F(KonjSuche, PositionIsTheTopocentricPlaceAndMagnitudeAtTheLocalDateAndTime
     EXPECT_EQ(KonjPositionen[2].RA, p.RA);
 }
 
+TEST_F(KonjSuche, PositionAgreesWithTheEphemerisRowOfTheSameInstant) {
+    Objekt(Komet());
+    Objekt(Komet(200.0L));
+    ZonenOffset = -7.0L;
+    Zeitraum(3, 5, 2024, 23.75L, 3, 5, 2024, 23.75L, 1, 0.0L);
+    AlleObjekteModus = false;
+    DeepSkyAnzeigen = false;
+    AnzahlZeilen = 0;
+    AktObjekt = 2;
+    EphemerideBerechnen();
+    ASSERT_EQ(AnzahlZeilen, 1);
+    const TEphemeridenZeile e = Ephemeride[1];
+    AnzahlZeilen = 0;
+
+    KonjunktionenSuchen();
+    ASSERT_EQ(AnzahlKonjPositionen, 2);
+    const TKonjPosition& p = KonjPositionen[2];
+    EXPECT_EQ(p.ObjektNr, 2);
+    EXPECT_EQ(p.Wochentag, e.Wochentag);
+    EXPECT_EQ(p.Jahr, e.Jahr);
+    EXPECT_EQ(p.Monat, e.Monat);
+    EXPECT_EQ(p.Tag, e.Tag);
+    EXPECT_EQ(p.Zeit, e.Zeit);
+    EXPECT_NEAR(p.RA, e.RA, 1e-12L);
+    EXPECT_NEAR(p.Dek, e.Dek, 1e-12L);
+    EXPECT_NEAR(p.Hell, e.Hell, 1e-12L);
+}
+
 TEST_F(KonjSuche, OneRowPerPairAndInstantOverTheRange) {
     Objekt(Komet());
     Objekt(Komet(260.0L));  // elsewhere in the sky
@@ -409,6 +438,16 @@ TEST_F(KonjSuche, OneRowPerPairAndInstantOverTheRange) {
     EXPECT_EQ(KonjZeitMJD, DATETOMJD(15, 4, 2024, 0.0L) + schritt + schritt + schritt);
     const Extended t0 = (DATETOMJD(15, 4, 2024, 0.0L) - 51544.5L - 0.0L / 24.0L) / 36525.0L;
     EXPECT_EQ(KonjZeitT, t0 + schritt / 36525.0L + schritt / 36525.0L + schritt / 36525.0L);
+
+    // Steps of 18 seconds give instants that share their minute: still one row per
+    // instant.
+    Zeitraum(15, 4, 2024, 0.0L, 15, 4, 2024, 1.0L / 60.0L, 0, 0.005L);
+    KonjunktionenSuchen();
+    ASSERT_EQ(AnzahlKonjunktionen, 4);
+    EXPECT_EQ(Konjunktionen[1].Zeit, 0.0L);
+    EXPECT_EQ(Konjunktionen[2].Zeit, 0.0L);
+    EXPECT_EQ(Konjunktionen[3].Zeit, 0.01L);
+    EXPECT_EQ(Konjunktionen[4].Zeit, 0.01L);
 }
 
 TEST_F(KonjSuche, TheStopInstantBelongsToTheRangeDespiteTheAccumulatedSteps) {
