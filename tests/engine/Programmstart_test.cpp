@@ -6,6 +6,8 @@
 
 #include <cstring>
 #include <ctime>
+#include <filesystem>
+#include <fstream>
 
 #include "engine/Datendateien.hpp"
 #include "engine/Startverzeichnis.hpp"
@@ -91,6 +93,25 @@ TEST_F(Programmstart, LeeresVerzeichnisGibtLeereTabellenUndVorgaben) {
     EXPECT_TRUE(verzeichnis.Inhalt().empty());
 }
 
+TEST_F(Programmstart, LangerVerzeichnisnameWirdNichtGekappt) {
+    // A working directory far longer than 255 characters is taken whole, and the
+    // files in it are found.
+    std::filesystem::path tief = verzeichnis.Pfad();
+    for (int i = 0; i < 6; ++i) tief /= std::string(60, static_cast<char>('a' + i));
+    std::filesystem::create_directories(tief);
+    ASSERT_GT(tief.string().size(), 300u);
+    std::ofstream(tief / "NGC.dta", std::ios::binary)
+        .write(reinterpret_cast<const char*>(DeepSkySatz(7000, 1.0L, 2.0L, 9.0L).data()),
+               static_cast<std::streamsize>(SatzgroesseDeepSky));
+
+    StartdatenLaden(tief.string());
+
+    EXPECT_EQ(DatenVerzeichnis, tief.string() + "/");
+    ASSERT_EQ(AnzahlNGC, 2);
+    EXPECT_EQ(NGCKatalog[1].Nummer, 7000);
+    EXPECT_EQ(NGCKatalog[2].Messier, 45);
+}
+
 TEST_F(Programmstart, LeereNGCDateiGibtNurMessier45) {
     verzeichnis.Schreiben("ngc.dta", 0);
     StartdatenLaden(verzeichnis.Pfad());
@@ -146,7 +167,7 @@ TEST_F(Programmstart, EinstellungenAusDerDateiMitGekapptemDatum) {
     std::memcpy(&satz[1], "24.12.2026", 10);
     satz[11] = 10;
     std::memcpy(&satz[12], "31.12.2026", 10);
-    satz[22] = 5;
+    satz[22] = 9;  // a start time claiming 9 characters: only 5 are taken
     std::memcpy(&satz[23], "22:30", 5);
     satz[28] = 5;
     std::memcpy(&satz[29], "06:15", 5);
@@ -163,7 +184,7 @@ TEST_F(Programmstart, EinstellungenAusDerDateiMitGekapptemDatum) {
     const std::int32_t hoehe = -12;                    // DaemmerungsHoehe
     std::memcpy(&satz[124], &hoehe, sizeof hoehe);     // little-endian machine
     satz.resize(SatzgroesseEinstellungen + 20, 0xEE);  // bytes after the record are ignored
-    verzeichnis.Schreiben("ZenaroWin.ini", satz);
+    verzeichnis.Schreiben("ZENAROWIN.INI", satz);      // names are matched without regard to case
 
     StartdatenLaden(verzeichnis.Pfad());
 

@@ -74,8 +74,9 @@ TEST_P(Start, LeeresVerzeichnisMeldetDieDreiKatalogeInDerReihenfolge) {
 }
 
 TEST_P(Start, VorhandeneAberLeereKatalogdateien) {
-    // An empty "ngc.dta" still gets Messier 45 and counts as present; empty
-    // "ic.dta" and "bsc4.dta" leave their tables empty and are reported.
+    // An empty "ngc.dta" still gets Messier 45 and counts as present; an empty
+    // "ic.dta" leaves its table empty and is reported; "BSC4.DTA" is found
+    // whatever the case of its name.
     verzeichnis.Schreiben("ngc.dta", 0);
     verzeichnis.Schreiben("ic.dta", 0);
     verzeichnis.Schreiben("BSC4.DTA", 96);
@@ -117,14 +118,21 @@ TEST_P(Start, UeberzaehligeSaetzeWerdenEinmalGemeldet) {
     verzeichnis.Schreiben("ic.dta", 64);
     verzeichnis.Schreiben("bsc4.dta", 96);
     verzeichnis.Schreiben("Orte.dat", 88 * (MaxOrte + 3));
+    verzeichnis.Schreiben("hell.dta", 144 * (MaxHellParameter + 1));
     TProgramm programm;
     ASSERT_EQ(programm.Starten(verzeichnis.Pfad()), 0);
     EXPECT_EQ(AnzahlOrte, MaxOrte);
+    EXPECT_EQ(AnzahlHellParameter, MaxHellParameter);
+    // Both files in the one box, in the order they were loaded.
     ASSERT_EQ(meldungen.Eintraege().size(), 1u);
     const QString text = meldungen.Eintraege()[0].text;
-    EXPECT_TRUE(
-        text.contains(T("Orte.dat: 3 Datensätze nicht geladen", "Orte.dat: 3 records not loaded")))
-        << text.toStdString();
+    const QString orte =
+        T("Orte.dat: 3 Datensätze nicht geladen", "Orte.dat: 3 records not loaded");
+    const QString hell =
+        T("hell.dta: 1 Datensätze nicht geladen", "hell.dta: 1 records not loaded");
+    EXPECT_TRUE(text.contains(orte)) << text.toStdString();
+    EXPECT_TRUE(text.contains(hell)) << text.toStdString();
+    EXPECT_LT(text.indexOf(orte), text.indexOf(hell));
     EXPECT_NE(HauptForm, nullptr);
 }
 
