@@ -504,12 +504,20 @@ Extended ExtendedDekodieren(const std::uint8_t* quelle) {
 }
 
 std::string DateiFinden(const std::string& verzeichnis, const std::string& name) {
+    const std::string gesucht = Kleinbuchstaben(name);
+    // A data file is looked for under its documented spelling first, whichever
+    // spelling is asked for ("BAHNELEM.DAT" finds "Bahnelem.dat" beside it), so
+    // that every reader and writer reaches the same one file.
+    std::string bevorzugt = name;
+    for (const char* dokumentiert : {DateiEinstellungen, DateiBahnelemente, DateiOrte,
+                                     DateiHellParameter, DateiNGC, DateiIC, DateiSterne})
+        if (Kleinbuchstaben(dokumentiert) == gesucht) bevorzugt = dokumentiert;
     const std::string genau = verzeichnis + name;
     struct stat info {};
+    if (::lstat((verzeichnis + bevorzugt).c_str(), &info) == 0) return verzeichnis + bevorzugt;
     if (::lstat(genau.c_str(), &info) == 0) return genau;
     DIR* ordner = ::opendir(verzeichnis.empty() ? "." : verzeichnis.c_str());
     if (ordner == nullptr) return genau;
-    const std::string gesucht = Kleinbuchstaben(name);
     std::string gefunden;
     while (const dirent* eintrag = ::readdir(ordner)) {
         const std::string n = eintrag->d_name;

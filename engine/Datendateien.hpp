@@ -34,8 +34,9 @@ inline constexpr std::size_t SatzgroesseHellParameter = 144;
 
 // The full path of the file `name` in `verzeichnis` (which ends in "/" or is
 // empty for the current directory): the existing entry whose name equals `name`
-// without regard to ASCII case (the exact spelling first when several exist),
-// otherwise verzeichnis + name.
+// without regard to ASCII case, otherwise verzeichnis + name. When several
+// exist, a data file's documented spelling comes first whatever spelling is
+// asked for, then the spelling asked for, then the first in byte order.
 std::string DateiFinden(const std::string& verzeichnis, const std::string& name);
 
 // A file that held more records than its table: `NichtGeladen` records after

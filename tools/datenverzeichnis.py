@@ -55,6 +55,17 @@ def extended(wert):
     return struct.pack('<QH', mantisse, exponent | (0x8000 if negativ else 0))
 
 
+def als_extended(wert):
+    """The extended value nearest wert, as an exact fraction: the operand or
+    result of one extended operation, as the program forms it."""
+    mantisse, exponent = struct.unpack('<QH', extended(wert))
+    vorzeichen = -1 if exponent & 0x8000 else 1
+    exponent &= 0x7FFF
+    if mantisse == 0:
+        return Fraction(0)
+    return vorzeichen * Fraction(mantisse) * Fraction(2) ** (exponent - 16383 - 63)
+
+
 def text(wert, groesse):
     """ShortString[groesse]: length byte and groesse characters (Windows-1252)."""
     daten = wert.encode('cp1252')
@@ -225,11 +236,13 @@ def element_satz(komet):
         s.ext(basis, jahr)
         s.ext(basis + 10, monat)
         s.ext(basis + 20, tag)
-    q = Fraction(dezimal(komet['Perihelion_dist']))
-    e = Fraction(dezimal(komet['e']))
-    s.ext(192, dezimal(komet['e']))
-    s.ext(202, dezimal(komet['Perihelion_dist']))
-    s.ext(212, q / (1 - e) if e < 1 else 0)  # semi-major axis, 0 for e >= 1
+    # q and e as read into extended fields; the semi-major axis q/(1-e) formed
+    # from them in extended arithmetic (each operation rounded), 0 for e >= 1.
+    q = als_extended(dezimal(komet['Perihelion_dist']))
+    e = als_extended(dezimal(komet['e']))
+    s.ext(192, e)
+    s.ext(202, q)
+    s.ext(212, als_extended(q / als_extended(1 - e)) if e < 1 else 0)
     s.ext(222, 0)  # mean anomaly 0: propagation from the perihelion time
     s.ext(232, dezimal(komet['Node']))
     s.ext(242, dezimal(komet['Peri']))

@@ -78,6 +78,11 @@ TEST_F(DateiSicherheit, SettingsFileShorterThanOneRecordRaises100) {
     Startdatum = "01.01.2026";
     DateiSchreiben(ordner / "ZenaroWin.ini", Bytes(127, 0));
     ErwarteFehler([] { EinstellungenLesen(); }, FehlerLesenUeberDateiende);
+    try {
+        EinstellungenLesen();
+    } catch (const ELaufzeitfehler& e) {
+        EXPECT_NE(std::string(e.what()).find("ZenaroWin.ini"), std::string::npos);
+    }
     EXPECT_EQ(Startdatum, "01.01.2026");
     DateiSchreiben(ordner / "ZenaroWin.ini", {});
     ErwarteFehler([] { EinstellungenLesen(); }, FehlerLesenUeberDateiende);
@@ -155,6 +160,21 @@ TEST_F(DateiSicherheit, FileNamesMatchWithoutRegardToCase) {
     EXPECT_EQ(Eintraege(ordner),
               (std::vector<std::string>{"BAHNELEM.DAT", "Orte.dat", "zenarowin.INI"}));
     EXPECT_EQ(DatenVerzeichnis + "Orte.dat", DateiFinden(DatenVerzeichnis, "ORTE.DAT"));
+}
+
+TEST_F(DateiSicherheit, TwoSpellingsOfOneFileNameReachTheSameFile) {
+    // The list conversion writes "BAHNELEM.DAT" and reads "Bahnelem.dat" back:
+    // beside an existing file of either spelling, both names find one entry.
+    const std::string& d = DatenVerzeichnis;
+    EXPECT_EQ(DateiFinden(d, "BAHNELEM.DAT"), d + "BAHNELEM.DAT");  // none yet: as asked
+    DateiSchreiben(ordner / "bahnelem.dat", {});
+    EXPECT_EQ(DateiFinden(d, "BAHNELEM.DAT"), d + "bahnelem.dat");
+    EXPECT_EQ(DateiFinden(d, "Bahnelem.dat"), d + "bahnelem.dat");
+    DateiSchreiben(ordner / "BAHNELEM.DAT", {});
+    DateiSchreiben(ordner / "Bahnelem.dat", {});
+    EXPECT_EQ(DateiFinden(d, "BAHNELEM.DAT"), d + "Bahnelem.dat");
+    EXPECT_EQ(DateiFinden(d, "bahnelem.DAT"), d + "Bahnelem.dat");
+    EXPECT_EQ(DateiFinden(d, "Bahnelem.dat"), d + "Bahnelem.dat");
 }
 
 TEST_F(DateiSicherheit, WriteIntoAPathThatIsADirectoryFailsAndLeavesIt) {
