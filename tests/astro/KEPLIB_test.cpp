@@ -142,6 +142,25 @@ TEST(KEPLIB_ECCANOM, StopAtFifteenStepsWritesTheMessageAndReturnsTheLastIterate)
     EXPECT_LT(E, 360.0L);
 }
 
+TEST(KEPLIB_ECCANOM, TheMessageFollowsTheStepCountNotTheResidual) {
+    // Residual of Kepler's equation for an anomaly in degrees (the solver stops below
+    // 1e-11; the turn back into radians adds a few units of the last place).
+    auto rest = [](Extended E, Extended M, Extended e) {
+        const Extended m = 6.283185308L * (M / 360);
+        return std::fabs(E * RAD - e * std::sin(E * RAD) - m);
+    };
+    // Fourteen steps: converged, no message.
+    const Extended M14 = 0.00017809005965729734973L;
+    Extended E = 0;
+    EXPECT_EQ(Ausgabe([&] { E = ECCANOM(M14, 0.9999L); }), "");
+    EXPECT_LE(rest(E, M14, 0.9999L), 1.01e-11L);
+    // Exactly fifteen steps, the last of them converging: the message all the same, and
+    // the converged anomaly is returned.
+    EXPECT_EQ(Ausgabe([&] { E = ECCANOM(0.0001L, 0.9999L); }), " Konvergenzprobleme in ECCANOM\n");
+    EXPECT_LE(rest(E, 0.0001L, 0.9999L), 1.01e-11L);
+    EXPECT_GT(E, 0.0L);
+}
+
 TEST(KEPLIB_ECCANOM, AbsurdArgumentsRaiseTheRuntimeError) {
     const Extended nan = std::numeric_limits<Extended>::quiet_NaN();
     const Extended inf = std::numeric_limits<Extended>::infinity();
@@ -175,6 +194,19 @@ TEST(KEPLIB_HYPANOM, StopAtFifteenStepsWritesTheMessage) {
     EXPECT_EQ(Ausgabe([&] { H = HYPANOM(1e-8L, 1.0L); }), " Konvergenzprobleme in HYPANOM\n");
     EXPECT_TRUE(std::isfinite(H));
     EXPECT_LT(std::fabs(H), 0.01L);
+}
+
+TEST(KEPLIB_HYPANOM, TheMessageFollowsTheStepCountNotTheResidual) {
+    // Fourteen steps: converged, no message.
+    Extended H = 0;
+    EXPECT_EQ(Ausgabe([&] { H = HYPANOM(1e-9L, 1.00001L); }), "");
+    EXPECT_NEAR(H, HyperbelH(1e-9L, 1.00001L), 1e-6L);
+    // Exactly fifteen steps, the last of them meeting the stop test: the message all the
+    // same, and that last iterate is returned.
+    const Extended MH = 1.7114104687843490982e-09L;
+    EXPECT_EQ(Ausgabe([&] { H = HYPANOM(MH, 1.0L); }), " Konvergenzprobleme in HYPANOM\n");
+    EXPECT_LE(std::fabs(std::sinh(H) - H - MH), 1e-10L * (1 + std::fabs(H + MH)));
+    EXPECT_GT(H, 0.0L);
 }
 
 TEST(KEPLIB_HYPANOM, AbsurdArgumentsRaiseTheRuntimeError) {
@@ -347,6 +379,21 @@ TEST(KEPLIB_PARAB, StopAfterSixteenPassesWritesTheMessage) {
     EXPECT_EQ(Ausgabe([&] { PARAB(0, 0.1L, 0.5L, 0.95L, x, y, vx, vy); }),
               " Konvergenzprobleme in PARAB\n");
     EXPECT_TRUE(std::isfinite(x) && std::isfinite(y) && std::isfinite(vx) && std::isfinite(vy));
+}
+
+TEST(KEPLIB_PARAB, TheMessageFollowsThePassCountNotTheChange) {
+    // e = 0.95, q = 0.5 some years after the perihelion: fifteen passes settle without a
+    // message, sixteen passes (the last one settling) give the message; both times the
+    // place is that of Kepler's equation.
+    for (const Extended dT : {0.085438591631826670292L, 0.0972370870258658052L}) {
+        Extended x, y, vx, vy;
+        const std::string out = Ausgabe([&] { PARAB(0, dT, 0.5L, 0.95L, x, y, vx, vy); });
+        EXPECT_EQ(out, dT < 0.09L ? "" : " Konvergenzprobleme in PARAB\n");
+        Extended xs, ys;
+        KeplerOrt(dT * 36525, 0.5L, 0.95L, xs, ys);
+        EXPECT_NEAR(x, xs, 1e-8L);
+        EXPECT_NEAR(y, ys, 1e-8L);
+    }
 }
 
 TEST(KEPLIB_PARAB, ImpossibleElementsRaiseTheRuntimeError) {
