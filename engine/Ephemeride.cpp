@@ -331,6 +331,11 @@ void EphemerideBerechnen() {
     try {
         TBahnDaten Bahn;
         BahnVorbereiten(Element, Bahn);
+        if (!(Endlich(Ort.Breite) && Endlich(Ort.Laenge)))
+            Laufzeitfehler(FehlerUngueltigeGleitkommaoperation,
+                           (Englisch ? "location \"" : "Ort \"") + Ort.Name.Text() +
+                               (Englisch ? "\": latitude or longitude is not a finite number"
+                                         : "\": Breite oder Laenge ist keine endliche Zahl"));
 
         const Extended MJDStart =
             DATETOMJD(StartTag, StartMonat, StartJahr, StartStunde) - ZonenOffset / 24.0L;

@@ -173,3 +173,37 @@ TEST_F(AufUntergang, RisingAndSettingLieOnTheHorizonWithTheRightSlope) {
                     0.02);
     }
 }
+
+TEST_F(AufUntergang, ADayWithoutRisingKeepsItsSetting) {
+    // A body 0.025 AU outside the Earth's orbit at its perihelion, in opposition on
+    // 2001-03-21, outruns the Earth: it moves east by several degrees a day, so its
+    // rising comes later every day. With the location shifted so that it rises just
+    // before midnight on one day, the next rising falls after the next midnight: the
+    // day in between has a setting but no rising.
+    TBahnelement e = Polkoerper(180.5L, 2001, 3, 21.0L);
+    e.Bahnneigung = 0.0L;
+    e.Exzentrizitaet = 0.25L;
+    e.Perihelabstand = 0.996L + 0.025L;
+    e.GrosseHalbachse = e.Perihelabstand / 0.75L;
+    TBahnDaten bahn;
+    BahnVorbereiten(e, bahn);
+    ZonenOffset = 0.0L;
+    Extended laenge = 0.0L;
+    for (int i = 0; i < 3; ++i) {
+        auto z = Tag(2001, 3, 21);
+        AufUntergangBerechnen(z, bahn, Ort(20.0L, laenge));
+        ASSERT_GT(z.Aufgang, 0.0L);
+        laenge += (23.8L - z.Aufgang) * 15.0L;
+    }
+    auto heute = Tag(2001, 3, 21);
+    AufUntergangBerechnen(heute, bahn, Ort(20.0L, laenge));
+    ASSERT_NEAR(heute.Aufgang, 23.8L, 0.05L);
+    auto morgen = Tag(2001, 3, 22);
+    AufUntergangBerechnen(morgen, bahn, Ort(20.0L, laenge));
+    EXPECT_EQ(morgen.Aufgang, -1.0L);
+    EXPECT_GT(morgen.Untergang, 0.0L);
+    auto uebermorgen = Tag(2001, 3, 23);
+    AufUntergangBerechnen(uebermorgen, bahn, Ort(20.0L, laenge));
+    EXPECT_GT(uebermorgen.Aufgang, 0.0L);
+    EXPECT_LT(uebermorgen.Aufgang, 1.5L);
+}

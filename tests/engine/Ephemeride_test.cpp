@@ -597,6 +597,19 @@ TEST_F(Ephemeride_, UndefinedElementsEndTheComputationWithAnErrorNamingTheObject
     }
 }
 
+TEST_F(Ephemeride_, ALocationThatIsNoNumberEndsWithAnErrorNamingIt) {
+    Orte[1].Breite = std::numeric_limits<Extended>::quiet_NaN();
+    try {
+        EphemerideBerechnen();
+        ADD_FAILURE() << "no error";
+    } catch (const ELaufzeitfehler& f) {
+        EXPECT_EQ(f.Nummer(), FehlerUngueltigeGleitkommaoperation);
+        EXPECT_NE(std::string(f.what()).find("\"Testort\""), std::string::npos) << f.what();
+    }
+    EXPECT_EQ(AnzahlZeilen, 0);
+    EXPECT_EQ(protokoll.Ereignisse.back(), "Verbergen");
+}
+
 TEST_F(Ephemeride_, AMeanAnomalyOfExactlyZeroSelectsThePerihelionTime) {
     // With M0 = 0 the semi-major axis is not read: a wrong one changes nothing.
     EphemerideBerechnen();
