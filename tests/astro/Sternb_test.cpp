@@ -280,6 +280,42 @@ TEST(CONSTFIND, PrecessionHoldsTheBoundariesToArcSeconds) {
     }
 }
 
+TEST(CONSTFIND, EveryPrecessionTermCountsAtDistantEquinoxes) {
+    struct Ort {
+        Extended aequinoktium, ra, dec;
+        const char* sternbild;
+    };
+    // Places 0.000001 degree (dec) or 0.0000001 h (ra) of 1875 either side of the
+    // Crux box's four edges, carried back to the equinoxes 2500 and 1250 (Julian
+    // calendar) by the IAU 1976 angles computed to 40 digits. Over six centuries
+    // from starting epochs five and seven centuries off J2000 every higher term of
+    // zeta, z and theta moves these places across their edge when it is left out.
+    const Ort orte[] = {
+        {2500.0L, 12.88929916675515L, -58.43216919059385L, "CEN"},  // north of -55
+        {2500.0L, 12.88929917111535L, -58.43217119030076L, "CRU"},
+        {2500.0L, 12.9159521382368L, -67.43037749444293L, "CRU"},  // north of -64
+        {2500.0L, 12.91595214634881L, -67.4303794938976L, "MUS"},
+        {2500.0L, 12.3798986819612L, -63.47268938156632L, "CEN"},  // west of 11.8333 h
+        {2500.0L, 12.37989890586159L, -63.4726893762221L, "CRU"},
+        {2500.0L, 13.4862171269922L, -61.31569114011954L, "CRU"},  // west of 12.8333 h
+        {2500.0L, 13.48621734765753L, -61.31569108310143L, "CEN"},
+        {1250.0L, 11.7648160788546L, -51.51696148329229L, "CEN"},
+        {1250.0L, 11.76481607867152L, -51.51696348329156L, "CRU"},
+        {1250.0L, 11.76377866722487L, -60.5169573461618L, "CRU"},
+        {1250.0L, 11.76377866693219L, -60.51695934616063L, "MUS"},
+        {1250.0L, 11.34126883908289L, -56.53711894598882L, "CEN"},
+        {1250.0L, 11.34126902042644L, -56.53711892728175L, "CRU"},
+        {1250.0L, 12.2515110393979L, -54.55176887029308L, "CRU"},
+        {1250.0L, 12.25151122211712L, -54.55176889491156L, "CEN"},
+    };
+    for (const Ort& o : orte) {
+        SCOPED_TRACE(static_cast<double>(o.aequinoktium));
+        EXPECT_EQ(Sternbild(o.ra, o.dec, o.aequinoktium), o.sternbild);
+        // The fraction of the year is dropped, the whole year kept.
+        EXPECT_EQ(Sternbild(o.ra, o.dec, o.aequinoktium + 0.9L), o.sternbild);
+    }
+}
+
 TEST(CONSTFIND, CatalogueStarsAwayFromBoundaries) {
     // bsc.csv: flamsteed,bayer,bayer_sup,name,const,ra_deg,dec_deg,vmag (J2000).
     std::ifstream ein(ZENARO_SHARED_DIR "/data/catalogues/bsc.csv");
