@@ -94,6 +94,30 @@ TEST(SUNLIB_SUNECLIP, GeometricPlaceWithinFiveArcSecondsOfPyEphem) {
     }
 }
 
+TEST(SUNLIB_SUNECLIP, EveryTermRowCountsAsTheSeriesStates) {
+    // The series summed term by term, each argument I M3 + J Mp taken directly (no sum
+    // formula) and the secular rows as T and T squared times their argument, in double
+    // precision: T, L (degrees), B (degrees), R (AU). A coefficient off by 0.01 shifts
+    // L or B by some 1e-6 degrees and R by 1e-8 AU, far beyond the tolerances.
+    struct Wert {
+        Extended T, L, B, R;
+    };
+    const Wert werte[] = {
+        {-2.5L, 278.5346474902370L, -2.1220148141502e-04L, 0.98317475016164L},
+        {-0.73L, 279.8373871071333L, -8.6434204635607e-06L, 0.98330665902537L},
+        {0.0L, 280.3774646050680L, 2.1262906881770e-04L, 0.98332684740688L},
+        {0.2618L, 347.1669977349354L, -1.1354041886417e-04L, 0.99240033377588L},
+        {1.7L, 281.6339684650689L, -2.4002186792477e-05L, 0.98340692639408L},
+    };
+    for (const Wert& w : werte) {
+        Extended L, B, R;
+        SUNECLIP(w.T, L, B, R);
+        EXPECT_NEAR(L, w.L, 1e-9L) << static_cast<double>(w.T);
+        EXPECT_NEAR(B, w.B, 1e-11L) << static_cast<double>(w.T);
+        EXPECT_NEAR(R, w.R, 1e-12L) << static_cast<double>(w.T);
+    }
+}
+
 TEST(SUNLIB_SUNEQUAT, ApparentPlaceWithinFiveArcSecondsOfPyEphem) {
     for (const EphemSonne& s : kEphem) {
         Extended RA, DEC, R;
