@@ -229,6 +229,9 @@ TEST_F(Programmstart, AngeschnitteneDateienSindFehler100MitDateiname) {
 TEST_F(Programmstart, KurzeEinstellungsdateiIstFehler100) {
     verzeichnis.Schreiben("ZenaroWin.ini", 127);
     ErwarteFehler100(verzeichnis, "ZenaroWin.ini");
+    // An empty settings file is no missing one: it holds no record to read.
+    verzeichnis.Schreiben("ZenaroWin.ini", 0);
+    ErwarteFehler100(verzeichnis, "ZenaroWin.ini");
 }
 
 TEST_F(Programmstart, AngeschnittenerKatalogIstFehler100) {
