@@ -428,6 +428,11 @@ void DateiErsetzen(const char* name, const std::vector<std::uint8_t>& daten) {
             vorhanden = ::lstat(pfad.c_str(), &info) == 0;
         }
     }
+    // A write-protected file stays as it is: rewriting it in place would fail
+    // with "access denied", and the rename must not get round the protection.
+    if (vorhanden && S_ISREG(info.st_mode) &&
+        ((info.st_mode & 0222) == 0 || ::access(pfad.c_str(), W_OK) != 0))
+        Laufzeitfehler(FehlerZugriffVerweigert, pfad + ": write-protected");
     if (vorhanden && SicherungOffen.count(DateiFinden(Verzeichnis(), name)) != 0) {
         SicherungAnlegen(pfad);
         SicherungOffen.erase(DateiFinden(Verzeichnis(), name));

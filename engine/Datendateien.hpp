@@ -70,7 +70,7 @@ bool EinstellungenLesen();
 
 // Writers: rewrite the whole file from slots 1..count (the settings: exactly one
 // record from the live settings). A write error raises ELaufzeitfehler and leaves
-// the previous file as it was.
+// the previous file as it was; a write-protected file raises error 5 and stays.
 void ObjekteSchreiben();        // "Bahnelem.dat"
 void OrteSchreiben();           // "Orte.dat"
 void HellParameterSchreiben();  // "hell.dta"

@@ -236,6 +236,18 @@ TEST_F(DateiSicherheit, FailedWriteLeavesThePreviousFileWhole) {
     AnzahlObjekte = 0;
 }
 
+TEST_F(DateiSicherheit, WriteProtectedFileRaisesAccessDeniedAndStays) {
+    DateiSchreiben(ordner / "Orte.dat", OrtsDatei(2));
+    std::filesystem::permissions(ordner / "Orte.dat", std::filesystem::perms::owner_read |
+                                                          std::filesystem::perms::group_read |
+                                                          std::filesystem::perms::others_read);
+    AnzahlOrte = 0;
+    ErwarteFehler(OrteSchreiben, FehlerZugriffVerweigert);
+    EXPECT_EQ(DateiBytes(ordner / "Orte.dat"), OrtsDatei(2));
+    EXPECT_EQ(Eintraege(ordner), std::vector<std::string>{"Orte.dat"});  // no temporary left
+    std::filesystem::permissions(ordner / "Orte.dat", std::filesystem::perms::owner_all);
+}
+
 TEST_F(DateiSicherheit, ReadOnlyDirectoryRaisesAndKeepsTheFile) {
     if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
     DateiSchreiben(ordner / "Orte.dat", OrtsDatei(2));
