@@ -6,14 +6,15 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 namespace zenaro {
 
 namespace {
 
-// Significant decimal digits in which an extended real is written before it is
-// rounded to the decimals.
-constexpr int Stellen = 18;
+// Widest text and most decimals the runtime writes.
+constexpr std::int32_t MaxBreite = 255;
+constexpr std::int32_t MaxDezimalen = 216;
 
 std::string Rechtsbuendig(std::string text, std::int32_t breite) {
     if (breite > 0 && text.size() < static_cast<std::size_t>(breite))
@@ -21,62 +22,130 @@ std::string Rechtsbuendig(std::string text, std::int32_t breite) {
     return text;
 }
 
+// x times 10^potenz as the runtime forms it: at most three multiplications (or
+// divisions for a negative power) by the correctly rounded powers of ten
+// 10^(0..31), 10^(32..480 in steps of 32) and 10^(512..4608 in steps of 512).
+Extended MalZehnHoch(Extended x, std::int32_t potenz) {
+    static constexpr Extended Tab0[32] = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,
+                                          1e8L,  1e9L,  1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L,
+                                          1e16L, 1e17L, 1e18L, 1e19L, 1e20L, 1e21L, 1e22L, 1e23L,
+                                          1e24L, 1e25L, 1e26L, 1e27L, 1e28L, 1e29L, 1e30L, 1e31L};
+    static constexpr Extended Tab1[15] = {1e32L,  1e64L,  1e96L,  1e128L, 1e160L,
+                                          1e192L, 1e224L, 1e256L, 1e288L, 1e320L,
+                                          1e352L, 1e384L, 1e416L, 1e448L, 1e480L};
+    static constexpr Extended Tab2[9] = {1e512L,  1e1024L, 1e1536L, 1e2048L, 1e2560L,
+                                         1e3072L, 1e3584L, 1e4096L, 1e4608L};
+    if (potenz == 0) return x;
+    const bool negativ = potenz < 0;
+    std::uint32_t n =
+        negativ ? 0u - static_cast<std::uint32_t>(potenz) : static_cast<std::uint32_t>(potenz);
+    if (n >= 5120) return negativ ? 0.0L : std::numeric_limits<Extended>::infinity();
+    auto mal = [&](Extended faktor) { x = negativ ? x / faktor : x * faktor; };
+    mal(Tab0[n & 0x1F]);
+    n >>= 5;
+    if (n == 0) return x;
+    if ((n & 0x0F) != 0) mal(Tab1[(n & 0x0F) - 1]);
+    n >>= 4;
+    if (n != 0) mal(Tab2[n - 1]);
+    return x;
+}
+
+// Brings v (> 0, finite) near [1, 10) by powers of ten estimated from its binary
+// exponent (log10(2) as 0x4D10 / 2^16); returns the decimal exponent.
+std::int32_t Skalieren(Extended& v) {
+    std::int32_t exponent = 0;
+    for (;;) {
+        const std::int32_t e2 = std::ilogb(v);
+        // The high half of the 32-bit product, rounded toward minus infinity.
+        const std::int32_t schaetzung = (e2 * 0x4D10) >> 16;
+        if (schaetzung == 0) return exponent;
+        exponent += schaetzung;
+        v = MalZehnHoch(v, -schaetzung);
+    }
+}
+
+// The digits of v (0 <= v < 16) to `anzahl` places counted from its units digit:
+// v is taken to 17 decimals by rounding v * 10^17 to an integer, a value of 10 or
+// more giving a leading "1" in place 0; the digit after the last place kept is
+// rounded half up, the carry running to the left. Place 0 is "0" or "1".
+std::string Ziffern(Extended v, std::int32_t anzahl) {
+    Extended ganz = std::nearbyint(v * 1e17L);
+    std::string z = "0";
+    if (ganz >= 1e18L) {
+        ganz = ganz - 1e18L;
+        z = "1";
+    }
+    char puffer[24];
+    std::snprintf(puffer, sizeof puffer, "%018llu", static_cast<unsigned long long>(ganz));
+    z += puffer;
+    if (anzahl >= 18) {
+        z.append(static_cast<std::size_t>(anzahl - 18), '0');
+    } else if (z[static_cast<std::size_t>(anzahl) + 1] >= '5') {
+        std::size_t i = static_cast<std::size_t>(anzahl);
+        for (;;) {
+            if (++z[i] <= '9') break;
+            z[i--] = '0';
+        }
+    }
+    return z;
+}
+
+// The runtime's form for numbers whose decimal exponent comes out above 35 (from
+// 2^120, about 1.3e36, on): width - 8 significant digits
+// (2 to 18), sign or blank, one digit, point, the rest, "E", sign and four digits.
+std::string Wissenschaftlich(Extended v, std::int32_t exponent, bool minus, std::int32_t breite) {
+    std::int32_t stellen = breite - 8;
+    if (stellen < 2) stellen = 2;
+    if (stellen > 18) stellen = 18;
+    const std::string z = Ziffern(v, stellen);
+    std::size_t anfang = 1;
+    if (z[0] != '0') {
+        anfang = 0;
+        ++exponent;
+    }
+    std::string text(minus ? "-" : " ");
+    text += z[anfang];
+    text += '.';
+    text.append(z, anfang + 1, static_cast<std::size_t>(stellen) - 1);
+    char hoch[16];
+    std::snprintf(hoch, sizeof hoch, "E%c%04d", exponent < 0 ? '-' : '+',
+                  exponent < 0 ? -exponent : exponent);
+    text += hoch;
+    return Rechtsbuendig(text, breite);
+}
+
 }  // namespace
 
 std::string ZahlText(Extended x, std::int32_t breite, std::int32_t dezimalen) {
+    if (breite > MaxBreite) breite = MaxBreite;
     if (std::isnan(x)) return Rechtsbuendig("Nan", breite);
     if (std::isinf(x)) return Rechtsbuendig(x > 0.0L ? "+Inf" : "-Inf", breite);
-    const std::int64_t d = dezimalen < 0 ? 0 : dezimalen;
+    std::int32_t d = dezimalen < 0 ? 0 : dezimalen;
+    if (d > MaxDezimalen) d = MaxDezimalen;
+    // The sign is the sign bit: a negative number that rounds to zero, and -0
+    // itself, keep their "-".
+    const bool minus = std::signbit(x);
 
-    // The magnitude as 18 significant digits z[0..17] with the value 0.z * 10^(e+1).
-    std::string z(Stellen, '0');
-    std::int64_t e = 0;
-    const Extended betrag = std::fabs(x);
-    if (betrag != 0.0L) {
-        char puffer[64];
-        std::snprintf(puffer, sizeof puffer, "%.*Le", Stellen - 1, betrag);
-        // "d.ddddddddddddddddde+XX"
-        z[0] = puffer[0];
-        for (int i = 1; i < Stellen; ++i) z[i] = puffer[i + 1];
-        e = std::strtol(puffer + Stellen + 2, nullptr, 10);
+    Extended v = std::fabs(x);
+    std::int32_t exponent = 0;
+    if (v >= 10.0L) {
+        exponent = Skalieren(v);
+        if (exponent > 35) return Wissenschaftlich(v, exponent, minus, breite);
+    }
+    std::int32_t vorKomma = exponent + 1;
+    const std::string z = Ziffern(v, vorKomma + d);
+    std::size_t anfang = 1;
+    if (z[0] != '0') {
+        anfang = 0;
+        ++vorKomma;
     }
 
-    // Keep the digits up to the last decimal and round at the digit after them.
-    const std::int64_t behalten = e + 1 + d;
-    if (behalten < 0) {
-        z.assign(Stellen, '0');
-    } else if (behalten < Stellen) {
-        const bool aufrunden = z[behalten] >= '5';
-        for (std::int64_t i = behalten; i < Stellen; ++i) z[i] = '0';
-        if (aufrunden) {
-            std::int64_t i = behalten - 1;
-            while (i >= 0 && z[i] == '9') z[i--] = '0';
-            if (i >= 0) {
-                ++z[i];
-            } else {
-                // 9.99 became 10.0: one digit more in front.
-                z.insert(z.begin(), '1');
-                z.pop_back();
-                ++e;
-            }
-        }
-    }
-
-    // The digit at the place 10^p, zero beyond the 18 digits.
-    auto ziffer = [&](std::int64_t p) {
-        const std::int64_t i = e - p;
-        return (i >= 0 && i < Stellen) ? z[i] : '0';
-    };
     std::string text;
-    if (x < 0.0L) text += '-';
-    if (e < 0) {
-        text += '0';
-    } else {
-        for (std::int64_t p = e; p >= 0; --p) text += ziffer(p);
-    }
+    if (minus) text += '-';
+    text.append(z, anfang, static_cast<std::size_t>(vorKomma));
     if (d > 0) {
         text += '.';
-        for (std::int64_t p = -1; p >= -d; --p) text += ziffer(p);
+        text.append(z, anfang + static_cast<std::size_t>(vorKomma), static_cast<std::size_t>(d));
     }
     return Rechtsbuendig(text, breite);
 }

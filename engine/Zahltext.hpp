@@ -10,13 +10,16 @@
 namespace zenaro {
 
 // x as fixed-point text with `dezimalen` decimals, right-aligned with leading
-// blanks to at least `breite` characters; a wider number is never cut. The value
-// is taken in 18 significant decimal digits, as the runtime writes an extended
-// real, and rounded to the decimals with a half away from zero (so 0.125 with two
-// decimals is "0.13" and 0.15 with one is "0.2", as typed). A negative value keeps
-// its "-" also when it rounds to zero. Negative decimals count as 0; NaN is written
-// "Nan", the infinities "+Inf" and "-Inf".
-// ZahlText(10, 5, 1) is " 10.0"; ZahlText(150, 5, 1) is "150.0".
+// blanks to at least `breite` characters; a wider number is never cut. The digits
+// are those the runtime writes for an extended real: the magnitude, brought below
+// 10 by powers of ten when it is larger, is taken to 17 decimals of its units digit
+// (v * 10^17 rounded to an integer, ties to even), and the digit after the last
+// decimal kept rounds the text half up (2.5 with none is "3", 0.15 with one
+// "0.2"). The sign is the sign bit: a negative value that rounds to zero, and -0,
+// keep their "-". From 2^120 (about 1.3e36) on the runtime's exponent form
+// " 1.33E+0036" is used, with width - 8 significant digits (2 to 18). Widths beyond 255 count as
+// 255, decimals beyond 216 as 216, negative decimals as 0; NaN is written "Nan", the infinities
+// "+Inf" and "-Inf". ZahlText(10, 5, 1) is " 10.0"; ZahlText(150, 5, 1) is "150.0".
 std::string ZahlText(Extended x, std::int32_t breite, std::int32_t dezimalen);
 
 // Reads the whole text of a field as a number: optional leading blanks, an

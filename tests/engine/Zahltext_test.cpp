@@ -40,17 +40,40 @@ TEST(ZahlText, RoundsHalfAwayFromZeroOnTheDigitsAsTyped) {
     EXPECT_EQ(ZahlText(9.96L, 4, 1), "10.0");
     EXPECT_EQ(ZahlText(999.95L, 5, 1), "1000.0");
     EXPECT_EQ(ZahlText(-99.999L, 0, 2), "-100.00");
-    // A negative number that rounds to zero keeps its sign; negative zero has none.
+    // The sign is the sign bit: a negative number that rounds to zero and -0 keep it.
     EXPECT_EQ(ZahlText(-0.04L, 5, 1), " -0.0");
-    EXPECT_EQ(ZahlText(-0.0L, 0, 1), "0.0");
+    EXPECT_EQ(ZahlText(-0.0L, 0, 1), "-0.0");
+}
+
+TEST(ZahlText, TakesSeventeenDecimalsOfTheUnitsDigitBeforeRoundingHalfUp) {
+    // 10^-18 below a half: 17 decimals make it the half, which rounds up.
+    EXPECT_EQ(ZahlText(0.25L - 1e-18L, 0, 1), "0.3");
+    EXPECT_EQ(ZahlText(2.5L - 4e-18L, 0, 0), "3");
+    EXPECT_EQ(ZahlText(2.5L - 1e-17L, 0, 0), "2");
+    // Small numbers keep only the places down to 10^-17.
+    EXPECT_EQ(ZahlText(1.234e-16L, 0, 20), "0.00000000000000012000");
+    // Just below 10 the 17 decimals carry into a second whole digit.
+    EXPECT_EQ(ZahlText(9.999999999999999999L, 0, 1), "10.0");
 }
 
 TEST(ZahlText, LargeSmallAndNonFiniteValues) {
     EXPECT_EQ(ZahlText(1.0e20L, 0, 0), "100000000000000000000");
-    // Eighteen significant digits, then zeros.
-    EXPECT_EQ(ZahlText(123456789012345678901.0L, 0, 1), "123456789012345679000.0");
+    // Scaled to 12.3...: 17 decimals of its units digit, then zeros.
+    EXPECT_EQ(ZahlText(123456789012345678901.0L, 0, 1), "123456789012345678900.0");
+    // Up to a decimal exponent of 35 the number is written out in full.
+    EXPECT_EQ(ZahlText(1.0e36L, 0, 0), "1000000000000000000000000000000000000");
     EXPECT_EQ(ZahlText(1.0e-30L, 0, 3), "0.000");
-    EXPECT_EQ(ZahlText(std::numeric_limits<Extended>::max(), 0, 0).size(), 4933u);
+    // From 2^120 on the exponent form with width - 8 digits, at least 2, at most 18.
+    EXPECT_EQ(ZahlText(1.0e37L, 12, 2), " 1.000E+0037");
+    EXPECT_EQ(ZahlText(-2.0e40L, 0, 0), "-2.0E+0040");
+    // Scaled to 11.9 with its leading "1" apart, the rounding falls one digit behind
+    // the last one shown, as in the runtime.
+    EXPECT_EQ(ZahlText(std::numeric_limits<Extended>::max(), 0, 0), " 1.1E+4932");
+    EXPECT_EQ(ZahlText(1.0e100L, 26, 3), " 1.00000000000000000E+0100");
+    EXPECT_EQ(ZahlText(1.0e100L, 30, 3), "     1.00000000000000000E+0100");
+    // Widths beyond 255 and decimals beyond 216 are cut to those of the runtime.
+    EXPECT_EQ(ZahlText(1.0L, 100000, 0).size(), 255u);
+    EXPECT_EQ(ZahlText(1.0L, 0, 2000000000).size(), 218u);
     EXPECT_EQ(ZahlText(std::numeric_limits<Extended>::quiet_NaN(), 5, 1), "  Nan");
     EXPECT_EQ(ZahlText(std::numeric_limits<Extended>::infinity(), 0, 2), "+Inf");
     EXPECT_EQ(ZahlText(-std::numeric_limits<Extended>::infinity(), 6, 2), "  -Inf");
