@@ -47,7 +47,8 @@ Extended ARCSINRAD(Extended x);
 // the year EQUINOX (January 1 of its whole year): the position is precessed to 1875
 // by the IAU 1976 precession and looked up in the box table. The abbreviation is
 // returned and stored in ABBR. NaN or infinite coordinates raise the runtime error
-// 207; an equinox outside the 32-bit year range raises 201 (207 for NaN).
+// 207; an equinox outside the 32-bit year range raises 201 (207 for NaN), a year
+// too far for the calendar's day count 215 (arithmetic overflow).
 std::string CONSTFIND(Extended RA, Extended DEC, Extended EQUINOX, std::string& ABBR);
 
 // The box search of CONSTFIND on coordinates of 1875: every box is tested with all

@@ -373,6 +373,8 @@ TEST(CONSTFIND, InvalidNumbersRaiseRuntimeErrors) {
                           FehlerUngueltigeGleitkommaoperation);
     ErwarteLaufzeitfehler([&] { CONSTFIND(10.0L, 10.0L, 1e12L, abbr); },
                           FehlerBereichsueberschreitung);
+    ErwarteLaufzeitfehler([&] { CONSTFIND(10.0L, 10.0L, -2e9L, abbr); },
+                          FehlerArithmetischerUeberlauf);
     EXPECT_EQ(abbr, "ABC");  // an operation that failed left the abbreviation alone
 }
 
