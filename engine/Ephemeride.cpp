@@ -325,10 +325,13 @@ void EphemerideBerechnen() {
     if (AnzahlZeilen == 0) EphemerideVoll = false;
     const bool alle = AlleObjekteModus;
     IFortschrittsanzeige& fortschritt = Fortschrittsanzeige();
-    const TBahnelement& Element = Objekte[AktObjekt];
-    const TOrt& Ort = Orte[AktOrt];
+    const TBahnelement* element = nullptr;
 
     try {
+        // An index outside the tables raises the range-check error here.
+        const TBahnelement& Element = Objekte[AktObjekt];
+        element = &Element;
+        const TOrt& Ort = Orte[AktOrt];
         TBahnDaten Bahn;
         BahnVorbereiten(Element, Bahn);
         if (!(Endlich(Ort.Breite) && Endlich(Ort.Laenge)))
@@ -377,7 +380,8 @@ void EphemerideBerechnen() {
         if (alle && NachHelligkeitSortieren && AnzahlZeilen > 0) NachHelligkeitOrdnen();
     } catch (const ELaufzeitfehler& fehler) {
         fortschritt.Verbergen();
-        MitObjektWeiterreichen(fehler, Element.Name);
+        if (element == nullptr) throw;
+        MitObjektWeiterreichen(fehler, element->Name);
     }
 }
 

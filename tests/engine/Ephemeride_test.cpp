@@ -608,6 +608,11 @@ TEST_F(Ephemeride_, ALocationThatIsNoNumberEndsWithAnErrorNamingIt) {
     }
     EXPECT_EQ(AnzahlZeilen, 0);
     EXPECT_EQ(protokoll.Ereignisse.back(), "Verbergen");
+    // A current object outside the table is a range-check error, not a stray read.
+    Orte[1].Breite = 50.0L;
+    AktObjekt = 0;
+    EXPECT_EQ(FehlerNummer([] { EphemerideBerechnen(); }), FehlerBereichsueberschreitung);
+    EXPECT_EQ(protokoll.Ereignisse.back(), "Verbergen");
 }
 
 TEST_F(Ephemeride_, AMeanAnomalyOfExactlyZeroSelectsThePerihelionTime) {
