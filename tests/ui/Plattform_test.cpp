@@ -60,6 +60,7 @@ struct TGesehen {
     QMessageBox::Icon zeichen = QMessageBox::NoIcon;
     QString titel, text;
     QMessageBox::StandardButtons knoepfe;
+    Qt::TextFormat format = Qt::AutoText;
 };
 
 TEST_F(Plattform, EchteMeldungsboxen) {
@@ -68,7 +69,8 @@ TEST_F(Plattform, EchteMeldungsboxen) {
         QTimer::singleShot(0, [gesehen, knopf] {
             QMessageBox* box = OffeneBox();
             if (box == nullptr) return;
-            *gesehen = {box->icon(), box->windowTitle(), box->text(), box->standardButtons()};
+            *gesehen = {box->icon(), box->windowTitle(), box->text(), box->standardButtons(),
+                        box->textFormat()};
             box->button(knopf)->click();
         });
         antwort = aufruf();
@@ -77,13 +79,15 @@ TEST_F(Plattform, EchteMeldungsboxen) {
     bool antwort = false;
     auto fehler = zeigen(
         [] {
-            FehlerMeldung("kaputt");
+            FehlerMeldung("kaputt: /daten/<b>neu</b>/Orte.dat");
             return true;
         },
         QMessageBox::Ok, antwort);
     EXPECT_EQ(fehler.zeichen, QMessageBox::Critical);
     EXPECT_EQ(fehler.titel, "Fehler");
-    EXPECT_EQ(fehler.text, "kaputt");
+    EXPECT_EQ(fehler.text, "kaputt: /daten/<b>neu</b>/Orte.dat");
+    // A name that looks like markup is shown as it stands.
+    EXPECT_EQ(fehler.format, Qt::PlainText);
     EXPECT_EQ(fehler.knoepfe, QMessageBox::Ok);
     auto info = zeigen(
         [] {

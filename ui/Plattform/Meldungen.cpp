@@ -15,6 +15,9 @@ public:
     bool Zeigen(TMeldungsart art, const QString& titel, const QString& text) override {
         QMessageBox box(QApplication::activeWindow());
         box.setWindowTitle(titel);
+        // Shown exactly as written: a file or object name holding "<" must not
+        // be taken for markup.
+        box.setTextFormat(Qt::PlainText);
         box.setText(text);
         switch (art) {
             case TMeldungsart::Fehler:
