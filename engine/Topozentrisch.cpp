@@ -65,12 +65,13 @@ void Praezession(std::int32_t jahrVon, std::int32_t jahrBis, Extended ra, Extend
     // year can overflow an integer.
     const Extended t = (static_cast<Extended>(jahrBis) - static_cast<Extended>(jahrVon)) / 1000.0L;
     const Extended T0 = (static_cast<Extended>(jahrVon) - 1900.0L) / 1000.0L;
+    const Extended T02 = T0 * T0;
     const Extended t2 = t * t;
     const Extended t3 = t2 * t;
 
-    const Extended theta = t * (5.5685694L - 0.0237028L * T0 - 0.0001028L * T0 * T0) +
+    const Extended theta = t * (5.5685694L - 0.0237028L * T0 - 0.0001028L * T02) +
                            t2 * (-0.0118528L - 0.0001028L * T0) - 0.0116111L * t3;
-    const Extended zeta = t * (6.4007028L + 0.0388139L * T0 + 0.0000167L * T0 * T0) +
+    const Extended zeta = t * (6.4007028L + 0.0388139L * T0 + 0.0000167L * T02) +
                           t2 * (0.0083972L - 0.000075L * T0) + 0.005L * t3;
     const Extended z = zeta + t2 * (0.0220194L + 0.0001833L * T0) + 0.0000889L * t3;
 
