@@ -105,6 +105,10 @@ TEST(ARCSINRAD, DocumentedValuesAndDomain) {
     EXPECT_EQ(ARCSINRAD(0.0L), 0.0L);
     EXPECT_NEAR(static_cast<double>(ARCSINRAD(0.5L)), static_cast<double>(Pi / 6.0L), 1e-15);
     EXPECT_NEAR(static_cast<double>(ARCSINRAD(-0.999L)), std::asin(-0.999), 1e-14);
+    // Extended precision throughout: a step through double would be off by ~1e-17.
+    EXPECT_LE(std::fabs(ARCSINRAD(0.5L) - Pi / 6.0L), 1e-18L);
+    EXPECT_LE(std::fabs(ARCSINRAD(-0.999L) - std::asin(-0.999L)), 1e-18L);
+    EXPECT_LE(std::fabs(ARCSINRAD(2e-7L) - std::asin(2e-7L)), 1e-24L);
     ErwarteLaufzeitfehler([] { ARCSINRAD(1.0000001L); }, FehlerUngueltigeGleitkommaoperation);
     ErwarteLaufzeitfehler([] { ARCSINRAD(std::numeric_limits<Extended>::quiet_NaN()); },
                           FehlerUngueltigeGleitkommaoperation);
