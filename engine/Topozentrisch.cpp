@@ -98,8 +98,9 @@ std::int32_t MondBeleuchtung(Extended T) {
     const Extended Ms =
         WinkelNormieren(296.104608L + 477198.8491L * T + 0.009192L * T2 + 0.0000144L * T3);
 
-    // Elongation of the Moon from the Sun, in radians.
-    const Extended psi = ARCCOSDEG(COSDEG(bm) * COSDEG(lm - ls)) * RAD;
+    // Elongation of the Moon from the Sun, the arccosine itself in radians (a
+    // product of two cosines never leaves [-1, 1]).
+    const Extended psi = std::acos(COSDEG(bm) * COSDEG(lm - ls));
 
     // Phase angle in radians; 0.002562143 is 0.1468 degrees.
     const Extended pi = 3.14159265358979323846264338327950288L;
