@@ -1,10 +1,9 @@
 #include "ui/GaugeUnit.hpp"
 
-#include <QGuiApplication>
 #include <QPalette>
 #include <QProgressBar>
-#include <QScreen>
 
+#include "ui/Plattform/Fenster.hpp"
 #include "ui/Texte.hpp"
 
 namespace zenaro {
@@ -41,7 +40,7 @@ TGaugeForm::TGaugeForm(QWidget* parent)
     farbe_ =
         0xFFFFFFu & static_cast<std::uint32_t>(Fortschritt->palette().color(QPalette::Base).rgb());
     BalkenAbgleichen();
-    Zentrieren();
+    AufBildschirmZentrieren(*this);
     hide();
 }
 
@@ -53,14 +52,6 @@ void TGaugeForm::BalkenAbgleichen() {
     else
         Fortschritt->setRange(minimum_, minimum_ + 1);
     Fortschritt->setValue(position_);
-}
-
-void TGaugeForm::Zentrieren() {
-    const QScreen* bildschirm = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
-    if (bildschirm == nullptr) return;
-    QRect rahmen = frameGeometry();
-    rahmen.moveCenter(bildschirm->availableGeometry().center());
-    move(rahmen.topLeft());
 }
 
 void TGaugeForm::SetzeBereich(std::int32_t minimum, std::int32_t maximum, std::int32_t schritt) {
@@ -87,7 +78,7 @@ void TGaugeForm::SetzeFarbe(std::uint32_t farbe) {
 }
 
 void TGaugeForm::Zeigen() {
-    if (!isVisible()) Zentrieren();
+    if (!isVisible()) AufBildschirmZentrieren(*this);
     show();
     raise();
 }

@@ -38,7 +38,6 @@ public:
 
 private:
     void BalkenAbgleichen();
-    void Zentrieren();
 
     std::int32_t minimum_ = 0;
     std::int32_t maximum_ = 100;

@@ -1,10 +1,9 @@
 #include "ui/HauptUnit.hpp"
 
-#include <QGuiApplication>
 #include <QPalette>
-#include <QScreen>
 
 #include "engine/ZenaroDef.hpp"
+#include "ui/Plattform/Fenster.hpp"
 #include "ui/Plattform/Meldungen.hpp"
 #include "ui/Texte.hpp"
 
@@ -23,11 +22,7 @@ THauptForm::THauptForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     setPalette(farben);
     setFont(QFont("MS Sans Serif"));
 
-    if (const QScreen* bildschirm = QGuiApplication::primaryScreen()) {
-        QRect rahmen = frameGeometry();
-        rahmen.moveCenter(bildschirm->availableGeometry().center());
-        move(rahmen.topLeft());
-    }
+    AufBildschirmZentrieren(*this);
 
     FormCreate();
 }

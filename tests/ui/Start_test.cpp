@@ -7,6 +7,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <chrono>
 #include <thread>
 
@@ -146,6 +148,12 @@ TEST_P(Start, DieFensterLebenBisZumEndeDesProgramms) {
         EXPECT_EQ(HauptForm->size(), QSize(602, GetParam() ? 495 : 493));
         EXPECT_EQ(HauptForm->minimumSize(), HauptForm->maximumSize());
         EXPECT_EQ(HauptForm->palette().color(QPalette::Window), QColor(Qt::black));
+        // Centred on the screen (a platform's frame may shift it by a few pixels).
+        const QScreen* bildschirm = QGuiApplication::primaryScreen();
+        ASSERT_NE(bildschirm, nullptr);
+        EXPECT_LE((HauptForm->frameGeometry().center() - bildschirm->availableGeometry().center())
+                      .manhattanLength(),
+                  8);
         // The brightness editor: created hidden, caption "HellForm", red.
         EXPECT_EQ(HellForm->objectName(), "HellForm");
         EXPECT_EQ(HellForm->windowTitle(), "HellForm");

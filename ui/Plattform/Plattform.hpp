@@ -1,6 +1,8 @@
 // The small platform layer that stands in for the original window system: message
-// boxes, the hourglass cursor and the processing of pending messages.
+// boxes, the hourglass cursor, the processing of pending messages and the
+// placement of windows.
 #pragma once
 
+#include "ui/Plattform/Fenster.hpp"
 #include "ui/Plattform/Meldungen.hpp"
 #include "ui/Plattform/Sanduhr.hpp"
