@@ -7,8 +7,13 @@
 namespace zenaro {
 
 Extended Winkelabstand(Extended alpha1, Extended delta1, Extended alpha2, Extended delta2) {
+    return Winkelabstand(alpha1, delta1, alpha2, delta2, SINDEG(delta2), COSDEG(delta2));
+}
+
+Extended Winkelabstand(Extended alpha1, Extended delta1, Extended alpha2, Extended delta2,
+                       Extended sinDelta2, Extended cosDelta2) {
     const Extended x =
-        SINDEG(delta1) * SINDEG(delta2) + COSDEG(delta1) * COSDEG(delta2) * COSDEG(alpha1 - alpha2);
+        SINDEG(delta1) * sinDelta2 + COSDEG(delta1) * cosDelta2 * COSDEG(alpha1 - alpha2);
     Extended d;
     if (std::fabs(x) < AbstandFormelGrenze) {
         d = ARCCOSDEG(x);

@@ -21,4 +21,9 @@ inline constexpr Extended AbstandFormelGrenze = 0.95L;
 // radius test accepts.
 Extended Winkelabstand(Extended alpha1, Extended delta1, Extended alpha2, Extended delta2);
 
+// The same with SINDEG(delta2) and COSDEG(delta2) given, for a scan that measures
+// many places from one place (the result is the same to the last bit).
+Extended Winkelabstand(Extended alpha1, Extended delta1, Extended alpha2, Extended delta2,
+                       Extended sinDelta2, Extended cosDelta2);
+
 }  // namespace zenaro

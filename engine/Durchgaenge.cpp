@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "astro/MATLIB.hpp"
 #include "engine/Abstand.hpp"
 #include "engine/Zahltext.hpp"
 
@@ -71,6 +72,8 @@ std::string SternBezeichnung(const TStern& Stern) {
 void DurchgangSuchen(TEphemeridenZeile& Zeile) {
     const Extended alpha = Zeile.RA * 15.0L;
     const Extended delta = Zeile.Dek;
+    const Extended sinDelta = SINDEG(delta);
+    const Extended cosDelta = COSDEG(delta);
     const Extended radius = DeepSkyRadius;
     // An entry is taken when it lies within the radius and strictly nearer than the
     // nearest so far, so on equal distances the earlier entry stays.
@@ -79,7 +82,8 @@ void DurchgangSuchen(TEphemeridenZeile& Zeile) {
     const std::int32_t anzahlNGC = Geladen(AnzahlNGC, MaxNGC);
     for (std::int32_t i = 1; i <= anzahlNGC; ++i) {
         const TDeepSkyObjekt& objekt = NGCKatalog[i];
-        const Extended abstand = Winkelabstand(objekt.RA, objekt.Dek, alpha, delta);
+        const Extended abstand =
+            Winkelabstand(objekt.RA, objekt.Dek, alpha, delta, sinDelta, cosDelta);
         if (naeher(abstand)) {
             Zeile.Distanz = abstand;
             Zeile.NaheBei = DeepSkyBezeichnung(objekt, false);
@@ -88,7 +92,8 @@ void DurchgangSuchen(TEphemeridenZeile& Zeile) {
     const std::int32_t anzahlIC = Geladen(AnzahlIC, MaxIC);
     for (std::int32_t i = 1; i <= anzahlIC; ++i) {
         const TDeepSkyObjekt& objekt = ICKatalog[i];
-        const Extended abstand = Winkelabstand(objekt.RA, objekt.Dek, alpha, delta);
+        const Extended abstand =
+            Winkelabstand(objekt.RA, objekt.Dek, alpha, delta, sinDelta, cosDelta);
         if (naeher(abstand)) {
             Zeile.Distanz = abstand;
             Zeile.NaheBei = DeepSkyBezeichnung(objekt, true);
@@ -97,7 +102,8 @@ void DurchgangSuchen(TEphemeridenZeile& Zeile) {
     const std::int32_t anzahlSterne = Geladen(AnzahlSterne, MaxSterne);
     for (std::int32_t i = 1; i <= anzahlSterne; ++i) {
         TStern& stern = Sternkatalog[i];
-        const Extended abstand = Winkelabstand(stern.RA, stern.Dek, alpha, delta);
+        const Extended abstand =
+            Winkelabstand(stern.RA, stern.Dek, alpha, delta, sinDelta, cosDelta);
         if (naeher(abstand)) {
             Zeile.Distanz = abstand;
             // A star without a constellation takes the row's for the rest of the run.

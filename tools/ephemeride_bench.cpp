@@ -15,6 +15,7 @@
 #include <random>
 #include <string>
 
+#include "engine/Durchgaenge.hpp"
 #include "engine/Ephemeride.hpp"
 #include "engine/ZenaroDef.hpp"
 
@@ -138,6 +139,25 @@ void BM_AlleObjekte1000(benchmark::State& state) {
         benchmark::Counter(static_cast<double>(zeilen), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_AlleObjekte1000)->Unit(benchmark::kSecond)->Iterations(1);
+
+// The passage search alone over the full catalogues, for one row at a time.
+void BM_Durchgangssuche(benchmark::State& state) {
+    Vorbereiten();
+    Extended ra = 0.0L;
+    for (auto _ : state) {
+        TEphemeridenZeile zeile;
+        zeile.RA = ra;
+        zeile.Dek = 20.0L;
+        zeile.Sternbild = "Ori";
+        zeile.Distanz = 999.0L;
+        DurchgangSuchen(zeile);
+        benchmark::DoNotOptimize(zeile.Distanz);
+        ra = std::fmod(ra + 0.37L, 24.0L);
+    }
+    state.counters["rows/s"] =
+        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_Durchgangssuche)->Unit(benchmark::kMillisecond);
 
 // The sort alone: 1000 rows after the last object, as the all-objects mode runs it
 // after every object (so 1000 times over 1..1000 rows in all).

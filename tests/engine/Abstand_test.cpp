@@ -25,6 +25,10 @@ TEST(Abstand, FarPlacesAreMeasuredByTheArcCosine) {
     EXPECT_NEAR(Winkelabstand(0.0L, 90.0L, 123.0L, -30.0L), 120.0L, 1e-12L);
     // Symmetric in the two places.
     EXPECT_EQ(Winkelabstand(12.0L, 34.0L, 56.0L, -7.0L), Winkelabstand(56.0L, -7.0L, 12.0L, 34.0L));
+    // Given sine and cosine of the second declination the result is the same.
+    for (const Extended d : {-7.0L, 20.0L, 60.0L})
+        EXPECT_EQ(Winkelabstand(12.0L, 34.0L, 56.0L, d, SINDEG(d), COSDEG(d)),
+                  Winkelabstand(12.0L, 34.0L, 56.0L, d));
 }
 
 TEST(Abstand, TheFlatFormulaTakesOverAtCosine095) {
