@@ -94,8 +94,7 @@ std::string Ziffern(Extended v, std::int32_t anzahl) {
 // 2^120, about 1.3e36, on): width - 8 significant digits
 // (2 to 18), sign or blank, one digit, point, the rest, "E", sign and four digits.
 std::string Wissenschaftlich(Extended v, std::int32_t exponent, bool minus, std::int32_t breite) {
-    std::int32_t stellen = breite - 8;
-    if (stellen < 2) stellen = 2;
+    std::int32_t stellen = breite < 10 ? 2 : breite - 8;
     if (stellen > 18) stellen = 18;
     const std::string z = Ziffern(v, stellen);
     std::size_t anfang = 1;

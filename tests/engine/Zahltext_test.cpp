@@ -66,6 +66,7 @@ TEST(ZahlText, LargeSmallAndNonFiniteValues) {
     // From 2^120 on the exponent form with width - 8 digits, at least 2, at most 18.
     EXPECT_EQ(ZahlText(1.0e37L, 12, 2), " 1.000E+0037");
     EXPECT_EQ(ZahlText(-2.0e40L, 0, 0), "-2.0E+0040");
+    EXPECT_EQ(ZahlText(2.0e40L, std::numeric_limits<std::int32_t>::min(), 0), " 2.0E+0040");
     // Scaled to 11.9 with its leading "1" apart, the rounding falls one digit behind
     // the last one shown, as in the runtime.
     EXPECT_EQ(ZahlText(std::numeric_limits<Extended>::max(), 0, 0), " 1.1E+4932");
