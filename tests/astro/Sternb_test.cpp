@@ -320,6 +320,29 @@ TEST(CONSTFIND, EveryPrecessionTermCountsAtDistantEquinoxes) {
     }
 }
 
+TEST(CONSTFIND, LeadingRatesAreTheDocumentedOnes) {
+    struct Ort {
+        Extended ra, dec;
+        const char* sternbild;
+    };
+    // Places 0.00000002 degree (dec) or 0.00000001 h (ra) of 1875 either side of
+    // the Crux box's edges, carried back to the equinox 9875 with the rates
+    // 0.0111808604 (zeta, z) and 0.0097171739 (theta) radians per century. Over
+    // eighty centuries the rates converted from 2306.2181 and 2004.3109 arc seconds
+    // (0.01118086087, 0.00971717346) move three of these places across their edge.
+    const Ort orte[] = {
+        {23.626696535575022L, -56.003775955190666L, "CEN"},  // north of -55
+        {23.626696540052676L, -56.003775968962594L, "CRU"},
+        {0.70252184990887912L, -58.101160101223822L, "CRU"},  // north of -64
+        {0.70252185492223539L, -58.101160105799291L, "MUS"},
+        {0.12804209818749268L, -60.868330839463548L, "CEN"},  // west of 11.8333 h
+        {0.12804210097926195L, -60.868330690855337L, "CRU"},
+        {0.12523604035581166L, -52.907353286620197L, "CRU"},  // west of 12.8333 h
+        {0.12523604657472211L, -52.907353137932194L, "CEN"},
+    };
+    for (const Ort& o : orte) EXPECT_EQ(Sternbild(o.ra, o.dec, 9875.0L), o.sternbild);
+}
+
 TEST(CONSTFIND, CatalogueStarsAwayFromBoundaries) {
     // bsc.csv: flamsteed,bayer,bayer_sup,name,const,ra_deg,dec_deg,vmag (J2000).
     std::ifstream ein(ZENARO_SHARED_DIR "/data/catalogues/bsc.csv");
