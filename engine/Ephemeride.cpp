@@ -325,13 +325,17 @@ void EphemerideBerechnen() {
     if (AnzahlZeilen == 0) EphemerideVoll = false;
     const bool alle = AlleObjekteModus;
     IFortschrittsanzeige& fortschritt = Fortschrittsanzeige();
-    const TBahnelement* element = nullptr;
+    // The name for error texts, once the object is known.
+    ShortString<60> name;
+    bool nameBekannt = false;
 
     try {
-        // An index outside the tables raises the range-check error here.
-        const TBahnelement& Element = Objekte[AktObjekt];
-        element = &Element;
-        const TOrt& Ort = Orte[AktOrt];
+        // An index outside the tables raises the range-check error here. Elements and
+        // location are copied: the window system may run while the rows are computed.
+        const TBahnelement Element = Objekte[AktObjekt];
+        name = Element.Name;
+        nameBekannt = true;
+        const TOrt Ort = Orte[AktOrt];
         TBahnDaten Bahn;
         BahnVorbereiten(Element, Bahn);
         if (!(Endlich(Ort.Breite) && Endlich(Ort.Laenge)))
@@ -368,20 +372,22 @@ void EphemerideBerechnen() {
             ++AnzahlZeilen;
             Ephemeride[AnzahlZeilen] = Zeile;
 
+            const Extended TVorher = T;
             T += schrittT;
             MJD += schrittTage;
             fortschritt.Schritt();
             NachrichtenVerarbeiten();
-            // A step that does not advance would repeat the instant forever.
-            if (!(schrittTage > 0.0L)) break;
+            // A step too small to move the instant (or none at all) would repeat the
+            // same row until the table is full.
+            if (!(T > TVorher)) break;
         }
 
         if (!alle || AktObjekt == AnzahlObjekte) fortschritt.Verbergen();
         if (alle && NachHelligkeitSortieren && AnzahlZeilen > 0) NachHelligkeitOrdnen();
     } catch (const ELaufzeitfehler& fehler) {
         fortschritt.Verbergen();
-        if (element == nullptr) throw;
-        MitObjektWeiterreichen(fehler, element->Name);
+        if (!nameBekannt) throw;
+        MitObjektWeiterreichen(fehler, name);
     }
 }
 

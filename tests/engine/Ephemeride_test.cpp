@@ -318,6 +318,16 @@ TEST_F(Ephemeride_, TheStopInstantIsIncludedAndAShortRangeGivesOneRow) {
     EXPECT_EQ(Ephemeride[1].Wochentag, std::string("Fr"));
 }
 
+TEST_F(Ephemeride_, AStepTooSmallToMoveTheInstantGivesOneRow) {
+    // 1e-30 hours passes the step check of the main window but does not change T.
+    Bereich(2001, 10, 12, 20.0L, 2001, 10, 13, 20.0L, 0, 1e-30L);
+    EphemerideBerechnen();
+    EXPECT_EQ(AnzahlZeilen, 1);
+    EXPECT_FALSE(EphemerideVoll);
+    EXPECT_EQ(protokoll.Ereignisse.front(), "Bereich 0 2147483647 1");
+    EXPECT_EQ(protokoll.Ereignisse.back(), "Verbergen");
+}
+
 TEST_F(Ephemeride_, HalfAMinuteBeforeLocalMidnightIsStoredAs2400OfTheSameDay) {
     Bereich(2001, 10, 12, 23.0L + 59.75L / 60.0L, 2001, 10, 12, 23.0L + 59.75L / 60.0L, 1, 0.0L);
     EphemerideBerechnen();
