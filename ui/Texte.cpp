@@ -44,7 +44,7 @@ constexpr TTextZeile TextTabelle[] = {
      "Sicherung (.bak) erhalten.",
      "Not all records fit into the tables of the program; the rest were not loaded. Before "
      "such a file is rewritten, it is kept whole as a backup (.bak)."},
-    {TextNr::UeberlaufDatei, "%1: %2 Datensätze nicht geladen", "%1: %2 records not loaded"},
+    {TextNr::UeberlaufDatei, "%1: nicht geladene Datensätze: %2", "%1: records not loaded: %2"},
 
     {TextNr::HauptFormTitel, "Zenaro for Windows 2.5", "Zenaro for Windows 2.5"},
     {TextNr::NGCFehlt, "Datei mit dem NGC-Katalog (NGC.DTA) nicht gefunden",
@@ -57,6 +57,27 @@ constexpr TTextZeile TextTabelle[] = {
     {TextNr::GaugeFormTitel, "Berechnung der Ephemeride...", "calculating ephemeris..."},
 
     {TextNr::HellFormTitel, "HellForm", "HellForm"},
+
+    // --- Hauptfenster ---
+    // --- end Hauptfenster ---
+
+    // --- Parameter und Rechnung ---
+    // --- end Parameter und Rechnung ---
+
+    // --- Datum ---
+    // --- end Datum ---
+
+    // --- Ephemeridentext ---
+    // --- end Ephemeridentext ---
+
+    // --- Druck und Speichern ---
+    // --- end Druck und Speichern ---
+
+    // --- Konjunktion ---
+    // --- end Konjunktion ---
+
+    // --- Hell ---
+    // --- end Hell ---
 };
 
 constexpr bool TabelleGeordnet() {

@@ -42,6 +42,21 @@ enum class TextNr : int {
     // Brightness-parameter editor.
     HellFormTitel,
 
+    // --- Hauptfenster ---
+    // --- end Hauptfenster ---
+    // --- Parameter und Rechnung ---
+    // --- end Parameter und Rechnung ---
+    // --- Datum ---
+    // --- end Datum ---
+    // --- Ephemeridentext ---
+    // --- end Ephemeridentext ---
+    // --- Druck und Speichern ---
+    // --- end Druck und Speichern ---
+    // --- Konjunktion ---
+    // --- end Konjunktion ---
+    // --- Hell ---
+    // --- end Hell ---
+
     Anzahl  // number of texts; stays last
 };
 

@@ -129,9 +129,9 @@ TEST_P(Start, UeberzaehligeSaetzeWerdenEinmalGemeldet) {
     ASSERT_EQ(meldungen.Eintraege().size(), 1u);
     const QString text = meldungen.Eintraege()[0].text;
     const QString orte =
-        T("Orte.dat: 3 Datensätze nicht geladen", "Orte.dat: 3 records not loaded");
+        T("Orte.dat: nicht geladene Datensätze: 3", "Orte.dat: records not loaded: 3");
     const QString hell =
-        T("hell.dta: 1 Datensätze nicht geladen", "hell.dta: 1 records not loaded");
+        T("hell.dta: nicht geladene Datensätze: 1", "hell.dta: records not loaded: 1");
     EXPECT_TRUE(text.contains(orte)) << text.toStdString();
     EXPECT_TRUE(text.contains(hell)) << text.toStdString();
     EXPECT_LT(text.indexOf(orte), text.indexOf(hell));
