@@ -68,6 +68,8 @@ void ObjektOrt(const TBahnDaten& Bahn, Extended T, Extended MJD, Extended& RA, E
 // H11 + N1 log Delta + 2.5 N2 log r', with r' = r, or for an extended set the
 // distance at MJD + Versatz + DT. The last applying set wins. Delta is the
 // topocentric distance of the pass, Versatz the time offset of the pass in days.
+// A magnitude that is not a finite number (from a damaged set) raises the runtime
+// error 207 naming the object.
 Extended Helligkeit(const TBahnDaten& Bahn, Extended MJD, Extended Versatz, Extended Delta,
                     Extended r);
 
@@ -86,8 +88,12 @@ extern bool EphemerideVoll;
 // Ephemeride; in the all-objects mode (AlleObjekteModus) the one row of the current
 // object, the rows sorted by magnitude afterwards when NachHelligkeitSortieren is
 // set. Drives the progress window and lets the window system process pending
-// messages once per step. Undefined elements end it with the runtime error 207
-// naming the object (the progress window is hidden then).
+// messages once per step. The stop instant belongs to the range; a step too small
+// to move the instant gives one row; rows stop at the table's capacity
+// (EphemerideVoll). Undefined elements, or a location that is not a number, end it
+// with the runtime error 207; every runtime error raised while an object is
+// computed names the object. The progress window is hidden then, and only complete
+// rows are in the table.
 void EphemerideBerechnen();
 
 // The sort of the all-objects mode: rows 1..AnzahlZeilen ascending by Hell by the
