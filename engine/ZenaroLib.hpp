@@ -7,6 +7,7 @@
 #include "engine/Ephemeride.hpp"
 #include "engine/Fortschritt.hpp"
 #include "engine/Hilfen.hpp"
+#include "engine/Kometenliste.hpp"
 #include "engine/Konjunktion.hpp"
 #include "engine/Topozentrisch.hpp"
 #include "engine/Zahltext.hpp"
