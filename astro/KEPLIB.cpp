@@ -23,13 +23,6 @@ void Konvergenzmeldung(const char* routine) {
     std::cout << " Konvergenzprobleme in " << routine << std::endl;
 }
 
-// Where the floating-point unit would refuse an operation (NaN, overflow), the
-// current operation ends with the runtime error instead of carrying on with NaN or
-// infinity.
-void Endlich(Extended x, const char* routine) {
-    if (!std::isfinite(x)) Laufzeitfehler(FehlerUngueltigeGleitkommaoperation, routine);
-}
-
 // Division as the floating-point unit does it: a zero divisor is the runtime error
 // 200 (0/0 the invalid operation 207), an overflowing quotient the error 207.
 Extended Teilen(Extended zaehler, Extended nenner, const char* routine) {
@@ -39,7 +32,7 @@ Extended Teilen(Extended zaehler, Extended nenner, const char* routine) {
                        routine);
     }
     const Extended q = zaehler / nenner;
-    Endlich(q, routine);
+    EndlichPruefen(q, routine);
     return q;
 }
 
@@ -47,7 +40,7 @@ Extended Teilen(Extended zaehler, Extended nenner, const char* routine) {
 // (exp(H) -+ 1/exp(H)) / 2.
 void SinhCosh(Extended H, Extended& SH, Extended& CH, const char* routine) {
     const Extended EX = std::exp(H);
-    Endlich(EX, routine);
+    EndlichPruefen(EX, routine);
     const Extended INV = Teilen(1.0L, EX, routine);
     SH = (EX - INV) / 2.0L;
     CH = (EX + INV) / 2.0L;
@@ -56,8 +49,8 @@ void SinhCosh(Extended H, Extended& SH, Extended& CH, const char* routine) {
 }  // namespace
 
 Extended ECCANOM(Extended M, Extended e) {
-    Endlich(M, "ECCANOM");
-    Endlich(e, "ECCANOM");
+    EndlichPruefen(M, "ECCANOM");
+    EndlichPruefen(e, "ECCANOM");
     // Reduce to [0, 2 pi) in radians; the whole part is taken without an integer
     // range limit.
     Extended m = ZWEIPI * (M / 360.0L - Int(M / 360.0L));
@@ -68,7 +61,7 @@ Extended ECCANOM(Extended M, Extended e) {
     while (std::fabs(F) > 1e-11L && i < 15) {
         E = E - Teilen(F, 1.0L - e * std::cos(E), "ECCANOM");
         F = E - e * std::sin(E) - m;
-        Endlich(F, "ECCANOM");
+        EndlichPruefen(F, "ECCANOM");
         i = i + 1;
     }
     // Also when the fifteenth step happened to converge.
@@ -77,20 +70,20 @@ Extended ECCANOM(Extended M, Extended e) {
 }
 
 Extended HYPANOM(Extended MH, Extended e) {
-    Endlich(MH, "HYPANOM");
-    Endlich(e, "HYPANOM");
+    EndlichPruefen(MH, "HYPANOM");
+    EndlichPruefen(e, "HYPANOM");
     Extended H = Ln(Teilen(2.0L * std::fabs(MH), e, "HYPANOM") + 1.8L);
     if (MH < 0.0L) H = -H;
     Extended SH, CH;
     SinhCosh(H, SH, CH, "HYPANOM");
     Extended F = e * SH - H - MH;
-    Endlich(F, "HYPANOM");
+    EndlichPruefen(F, "HYPANOM");
     std::int32_t i = 0;
     while (!(std::fabs(F) <= 1e-10L * (1.0L + std::fabs(H + MH))) && i < 15) {
         H = H - Teilen(F, e * CH - 1.0L, "HYPANOM");
         SinhCosh(H, SH, CH, "HYPANOM");
         F = e * SH - H - MH;
-        Endlich(F, "HYPANOM");
+        EndlichPruefen(F, "HYPANOM");
         i = i + 1;
     }
     if (i == 15) Konvergenzmeldung("HYPANOM");
@@ -99,7 +92,7 @@ Extended HYPANOM(Extended MH, Extended e) {
 
 void ELLIPPOS(Extended M, Extended a, Extended e, Extended& x, Extended& y, Extended& vx,
               Extended& vy) {
-    Endlich(a, "ELLIPPOS");
+    EndlichPruefen(a, "ELLIPPOS");
     const Extended K = Teilen(GAUSS, Sqrt(a), "ELLIPPOS");
     const Extended E = ECCANOM(M, e);
     const Extended C = COSDEG(E);
@@ -110,8 +103,8 @@ void ELLIPPOS(Extended M, Extended a, Extended e, Extended& x, Extended& y, Exte
     const Extended yn = a * FAC * S;
     const Extended vxn = Teilen(-K * S, RHO, "ELLIPPOS");
     const Extended vyn = Teilen(K * FAC * C, RHO, "ELLIPPOS");
-    Endlich(xn, "ELLIPPOS");
-    Endlich(yn, "ELLIPPOS");
+    EndlichPruefen(xn, "ELLIPPOS");
+    EndlichPruefen(yn, "ELLIPPOS");
     x = xn;
     y = yn;
     vx = vxn;
@@ -120,9 +113,9 @@ void ELLIPPOS(Extended M, Extended a, Extended e, Extended& x, Extended& y, Exte
 
 void HYPERPOS(Extended T0, Extended T, Extended a, Extended e, Extended& x, Extended& y,
               Extended& vx, Extended& vy) {
-    Endlich(T0, "HYPERPOS");
-    Endlich(T, "HYPERPOS");
-    Endlich(a, "HYPERPOS");
+    EndlichPruefen(T0, "HYPERPOS");
+    EndlichPruefen(T, "HYPERPOS");
+    EndlichPruefen(a, "HYPERPOS");
     a = std::fabs(a);
     const Extended K = Teilen(GAUSS, Sqrt(a), "HYPERPOS");
     const Extended MH = Teilen(K * 36525.0L * (T - T0), a, "HYPERPOS");
@@ -135,8 +128,8 @@ void HYPERPOS(Extended T0, Extended T, Extended a, Extended e, Extended& x, Exte
     const Extended yn = a * FAC * SH;
     const Extended vxn = Teilen(-K * SH, RHO, "HYPERPOS");
     const Extended vyn = Teilen(K * FAC * CH, RHO, "HYPERPOS");
-    Endlich(xn, "HYPERPOS");
-    Endlich(yn, "HYPERPOS");
+    EndlichPruefen(xn, "HYPERPOS");
+    EndlichPruefen(yn, "HYPERPOS");
     x = xn;
     y = yn;
     vx = vxn;
@@ -144,7 +137,7 @@ void HYPERPOS(Extended T0, Extended T, Extended a, Extended e, Extended& x, Exte
 }
 
 void CSERIES(Extended E2, Extended& c1, Extended& c2, Extended& c3) {
-    Endlich(E2, "CSERIES");
+    EndlichPruefen(E2, "CSERIES");
     Extended s1 = 0.0L, s2 = 0.0L, s3 = 0.0L;
     Extended term = 1.0L;
     std::int32_t n = 1;
@@ -157,12 +150,12 @@ void CSERIES(Extended E2, Extended& c1, Extended& c2, Extended& c3) {
         term = term / static_cast<Extended>(2 * n + 1);
         s3 = s3 + term;
         term = -E2 * term;
-        Endlich(term, "CSERIES");
+        EndlichPruefen(term, "CSERIES");
         n = n + 1;
     } while (!(std::fabs(term) < 1e-12L));
-    Endlich(s1, "CSERIES");
-    Endlich(s2, "CSERIES");
-    Endlich(s3, "CSERIES");
+    EndlichPruefen(s1, "CSERIES");
+    EndlichPruefen(s2, "CSERIES");
+    EndlichPruefen(s3, "CSERIES");
     c1 = s1;
     c2 = s2;
     c3 = s3;
@@ -170,10 +163,10 @@ void CSERIES(Extended E2, Extended& c1, Extended& c2, Extended& c3) {
 
 void PARAB(Extended T0, Extended T, Extended q, Extended e, Extended& x, Extended& y, Extended& vx,
            Extended& vy) {
-    Endlich(T0, "PARAB");
-    Endlich(T, "PARAB");
-    Endlich(q, "PARAB");
-    Endlich(e, "PARAB");
+    EndlichPruefen(T0, "PARAB");
+    EndlichPruefen(T, "PARAB");
+    EndlichPruefen(q, "PARAB");
+    EndlichPruefen(e, "PARAB");
     Extended E2 = 0.0L;
     Extended FAC = 0.5L * e;
     std::int32_t i = 0;
@@ -184,7 +177,7 @@ void PARAB(Extended T0, Extended T, Extended q, Extended e, Extended& x, Extende
         i = i + 1;
         E20 = E2;
         A = 1.5L * Sqrt(Teilen(FAC, q * q * q, "PARAB")) * TAU;
-        Endlich(A, "PARAB");
+        EndlichPruefen(A, "PARAB");
         B = CUBEROOT(Sqrt(1.0L + A * A) + A);
         U = B - Teilen(1.0L, B, "PARAB");
         U2 = U * U;
@@ -197,11 +190,11 @@ void PARAB(Extended T0, Extended T, Extended q, Extended e, Extended& x, Extende
     const Extended R = q * (1.0L + Teilen(U2 * c2 * e, FAC, "PARAB"));
     const Extended xn = q * (1.0L - Teilen(U2 * c2, FAC, "PARAB"));
     const Extended yn = q * Sqrt(Teilen(1.0L + e, FAC, "PARAB")) * U * c1;
-    Endlich(xn, "PARAB");
-    Endlich(yn, "PARAB");
+    EndlichPruefen(xn, "PARAB");
+    EndlichPruefen(yn, "PARAB");
     const Extended vxn = Teilen(-K * yn, R, "PARAB");
     const Extended vyn = K * (Teilen(xn, R, "PARAB") + e);
-    Endlich(vyn, "PARAB");
+    EndlichPruefen(vyn, "PARAB");
     x = xn;
     y = yn;
     vx = vxn;
@@ -217,7 +210,7 @@ void InEkliptik(const ROTMATRIX& PQR, Extended x, Extended y, Extended vx, Exten
     Extended Xn, Yn, Zn, VXn, VYn, VZn;
     PLANETOECL(PQR, x, y, Xn, Yn, Zn);
     PLANETOECL(PQR, vx, vy, VXn, VYn, VZn);
-    for (const Extended w : {Xn, Yn, Zn, VXn, VYn, VZn}) Endlich(w, routine);
+    for (const Extended w : {Xn, Yn, Zn, VXn, VYn, VZn}) EndlichPruefen(w, routine);
     X = Xn;
     Y = Yn;
     Z = Zn;
@@ -230,15 +223,15 @@ void InEkliptik(const ROTMATRIX& PQR, Extended x, Extended y, Extended vx, Exten
 
 void ORBITSTATE(Extended T0, Extended T, Extended q, Extended e, const ROTMATRIX& PQR, Extended& X,
                 Extended& Y, Extended& Z, Extended& VX, Extended& VY, Extended& VZ) {
-    Endlich(T0, "ORBITSTATE");
-    Endlich(T, "ORBITSTATE");
-    Endlich(q, "ORBITSTATE");
-    Endlich(e, "ORBITSTATE");
+    EndlichPruefen(T0, "ORBITSTATE");
+    EndlichPruefen(T, "ORBITSTATE");
+    EndlichPruefen(q, "ORBITSTATE");
+    EndlichPruefen(e, "ORBITSTATE");
     const Extended DELTA = std::fabs(1.0L - e);
     const Extended INVAX = Teilen(DELTA, q, "ORBITSTATE");
     const Extended TAU = KTAGE * (T - T0);
     const Extended M = GRAD * TAU * Sqrt(INVAX * INVAX * INVAX);
-    Endlich(M, "ORBITSTATE");
+    EndlichPruefen(M, "ORBITSTATE");
     Extended x, y, vx, vy;
     // M keeps its sign: before the perihelion a near-parabolic orbit always takes
     // PARAB, after it only while M < 5 degrees. e = 1 gives M = 0 and always PARAB.

@@ -10,16 +10,26 @@ ELaufzeitfehler::ELaufzeitfehler(std::int32_t nummer, const std::string& text)
 
 std::string LaufzeitfehlerText(std::int32_t nummer) {
     switch (nummer) {
-        case FehlerDateiNichtGefunden: return "File not found";
-        case FehlerPfadNichtGefunden: return "Path not found";
-        case FehlerZugriffVerweigert: return "File access denied";
-        case FehlerLesenUeberDateiende: return "Read beyond end of file";
-        case FehlerSchreiben: return "Disk write error";
-        case FehlerDivisionDurchNull: return "Division by zero";
-        case FehlerBereichsueberschreitung: return "Range check error";
-        case FehlerUngueltigeGleitkommaoperation: return "Invalid floating point operation";
-        case FehlerArithmetischerUeberlauf: return "Arithmetic overflow";
-        default: return "Runtime error " + std::to_string(nummer);
+        case FehlerDateiNichtGefunden:
+            return "File not found";
+        case FehlerPfadNichtGefunden:
+            return "Path not found";
+        case FehlerZugriffVerweigert:
+            return "File access denied";
+        case FehlerLesenUeberDateiende:
+            return "Read beyond end of file";
+        case FehlerSchreiben:
+            return "Disk write error";
+        case FehlerDivisionDurchNull:
+            return "Division by zero";
+        case FehlerBereichsueberschreitung:
+            return "Range check error";
+        case FehlerUngueltigeGleitkommaoperation:
+            return "Invalid floating point operation";
+        case FehlerArithmetischerUeberlauf:
+            return "Arithmetic overflow";
+        default:
+            return "Runtime error " + std::to_string(nummer);
     }
 }
 
@@ -48,6 +58,10 @@ std::int32_t Trunc(Extended x) { return ZuGanzzahl(std::trunc(x)); }
 Extended Frac(Extended x) { return x - std::trunc(x); }
 
 Extended Int(Extended x) { return std::trunc(x); }
+
+void EndlichPruefen(Extended x, const char* routine) {
+    if (!std::isfinite(x)) Laufzeitfehler(FehlerUngueltigeGleitkommaoperation, routine);
+}
 
 Extended Sqrt(Extended x) {
     if (std::isnan(x) || x < 0.0L) Laufzeitfehler(FehlerUngueltigeGleitkommaoperation, "sqrt");

@@ -51,6 +51,10 @@ Extended Frac(Extended x);
 // Whole part as a real (truncation toward zero).
 Extended Int(Extended x);
 
+// Ends the operation with the invalid floating-point operation 207 when x is NaN or
+// infinite, where the floating-point unit would have refused to go on.
+void EndlichPruefen(Extended x, const char* routine);
+
 // Square root and natural logarithm that raise 207 outside their domain instead
 // of returning NaN.
 Extended Sqrt(Extended x);

@@ -197,10 +197,6 @@ private:
     Winkel planet_[9] = {};  // multiples -8 .. 0 of the planet's anomaly
 };
 
-void Endlich(Extended x, const char* routine) {
-    if (!std::isfinite(x)) Laufzeitfehler(FehlerUngueltigeGleitkommaoperation, routine);
-}
-
 }  // namespace
 
 // The same fraction as TIMFRAC: [0, 1) also for negative x, without an integer
@@ -217,19 +213,19 @@ void SUNADDANG(Extended c1, Extended s1, Extended c2, Extended s2, Extended& c, 
 void SUNECLIP(Extended T, Extended& L, Extended& B, Extended& R) {
     // A NaN or infinite time (or one so large that the series overflows) ends the
     // operation instead of handing NaN to the caller.
-    Endlich(T, "SUNECLIP");
+    EndlichPruefen(T, "SUNECLIP");
     Extended Lw, Bw, Rw;
     Sonnenreihe(T).Berechnen(Lw, Bw, Rw);
-    Endlich(Lw, "SUNECLIP");
-    Endlich(Bw, "SUNECLIP");
-    Endlich(Rw, "SUNECLIP");
+    EndlichPruefen(Lw, "SUNECLIP");
+    EndlichPruefen(Bw, "SUNECLIP");
+    EndlichPruefen(Rw, "SUNECLIP");
     L = Lw;
     B = Bw;
     R = Rw;
 }
 
 void SUNEQUAT(Extended T, Extended& RA, Extended& DEC, Extended& R) {
-    Endlich(T, "SUNEQUAT");
+    EndlichPruefen(T, "SUNEQUAT");
     Extended L, B, RS;
     // The place 8.32 minutes earlier (light time), in centuries.
     SUNECLIP(T - 1.5818693e-7L, L, B, RS);
@@ -241,9 +237,9 @@ void SUNEQUAT(Extended T, Extended& RA, Extended& DEC, Extended& R) {
     // operation then ends instead of handing NaN to the caller.
     Extended Rw, DECw, RAw;
     CARTTOSPH(X, Y, Z, Rw, DECw, RAw);
-    Endlich(RAw, "SUNEQUAT");
-    Endlich(DECw, "SUNEQUAT");
-    Endlich(Rw, "SUNEQUAT");
+    EndlichPruefen(RAw, "SUNEQUAT");
+    EndlichPruefen(DECw, "SUNEQUAT");
+    EndlichPruefen(Rw, "SUNEQUAT");
     RA = RAw;
     DEC = DECw;
     R = Rw;

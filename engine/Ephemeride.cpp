@@ -71,11 +71,6 @@ void HeliozentrischerOrt(const TBahnDaten& Bahn, Extended T, Extended TageSeitPe
     throw ELaufzeitfehler(fehler.Nummer(), text + " - " + kennung);
 }
 
-// The stop instant is part of the range. The instants are accumulated by repeated
-// addition, whose rounding can put the stop instant a few units of the last digit
-// beyond TStop; this allowance (1e-9 days, far below any step) keeps it in.
-constexpr Extended Zeittoleranz = 1e-9L / 36525.0L;
-
 // Progress maximum: the number of steps, held within the 32-bit range (a range of
 // absurdly many steps is cut off by the table's capacity anyway).
 std::int32_t AnzahlSchritte(Extended tage, Extended schritt) {

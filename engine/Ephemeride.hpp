@@ -96,6 +96,13 @@ extern bool EphemerideVoll;
 // rows are in the table.
 void EphemerideBerechnen();
 
+// The stop instant is part of a calculation's range. The instants are accumulated
+// by repeated addition of the step, whose rounding can put the stop instant a few
+// units of the last digit beyond the stop (30 days in daily steps would lose the
+// last day); this allowance in centuries (1e-9 days, far below any step) keeps it
+// in. The ephemeris and the conjunction search test their stop with it.
+constexpr Extended Zeittoleranz = 1e-9L / 36525.0L;
+
 // The sort of the all-objects mode: rows 1..AnzahlZeilen ascending by Hell by the
 // exchange procedure of the all-objects list (for i = 1..n, for j = 1..n-1: exchange
 // rows i and j when Hell of row j is above Hell of row i), which fixes the order of

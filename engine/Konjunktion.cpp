@@ -139,13 +139,6 @@ Extended Jahrhunderte(std::int32_t tag, std::int32_t monat, std::int32_t jahr, E
     return (DATETOMJD(tag, monat, jahr, stunde) - 51544.5L - ZonenOffset / 24.0L) / 36525.0L;
 }
 
-// The stop instant belongs to the range, as in the ephemeris. The instants are
-// accumulated by repeated addition, whose rounding can put the stop instant a few
-// units of the last digit beyond the stop (a range of 30 whole days in daily steps
-// would lose its last day); this allowance of 1e-9 days, far below any step, keeps
-// it in.
-constexpr Extended Zeittoleranz = 1e-9L / 36525.0L;
-
 // Puts the current object back when the search ends, also through an error.
 class AktObjektMerken {
 public:
