@@ -71,6 +71,14 @@ constexpr TTextZeile TextTabelle[] = {
     // --- end Ephemeridentext ---
 
     // --- Druck und Speichern ---
+    {TextNr::DruckSeite, "Seite ", "Page "},
+    {TextNr::DruckFehlerBeginnen, "Der Drucker kann das Dokument nicht beginnen",
+     "The printer cannot begin the document"},
+    {TextNr::DruckFehlerBeenden, "Der Drucker kann das Dokument nicht abschließen",
+     "The printer cannot finish the document"},
+    {TextNr::SpeicherFilter, "Textdateien|*.txt", "Textdateien|*.txt"},
+    {TextNr::DateiErsetzenFrage, "%1 ist bereits vorhanden.\nMöchten Sie sie ersetzen?",
+     "%1 already exists.\nDo you want to replace it?"},
     // --- end Druck und Speichern ---
 
     // --- Konjunktion ---

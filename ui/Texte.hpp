@@ -51,6 +51,11 @@ enum class TextNr : int {
     // --- Ephemeridentext ---
     // --- end Ephemeridentext ---
     // --- Druck und Speichern ---
+    DruckSeite,
+    DruckFehlerBeginnen,
+    DruckFehlerBeenden,
+    SpeicherFilter,
+    DateiErsetzenFrage,
     // --- end Druck und Speichern ---
     // --- Konjunktion ---
     // --- end Konjunktion ---
