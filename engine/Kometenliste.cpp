@@ -25,8 +25,10 @@ constexpr std::size_t GehalteneZeichen = BemerkungAb - 1 + TextLaenge;
 
 constexpr char CtrlZ = 0x1A;
 
-// The name from columns 1-43: the text inside parentheses (B) before the rest
-// (A), see the rules in BahnelementeKonvertieren's description.
+// The name from columns 1-43: the text inside parentheses (B, the comet's name)
+// and the rest (A, its designation) without the parentheses; A loses its trailing
+// blanks but keeps at least one character. The name is B, a blank and A, or for
+// a designation "P/..." B directly followed by A without its "P"; cut to 60.
 std::string NameBilden(const std::string& feld) {
     std::string a;
     std::string b;
