@@ -16,7 +16,7 @@ inline constexpr const char* KometenlisteAdresse =
 // Limits that keep a transfer from blocking the program for ever.
 struct TZeitgrenzen {
     long VerbindenMs = 30000;      // establishing the connection
-    long GesamtMs = 600000;        // the whole transfer
+    long GesamtMs = 300000;        // the whole transfer
     long LangsamSekunden = 60;     // abort when slower than 1 byte/s for this long
     long long MaxBytes = 1 << 26;  // no list is near 64 MiB: anything longer is no list
 };
