@@ -4,11 +4,13 @@
 #pragma once
 
 #include <QObject>
-#include <cstdint>
+#include <string>
 
 class QWidget;
 
 namespace zenaro {
+
+class IDruckflaeche;
 
 class TKonjDruckForm final : public QObject {
     Q_OBJECT
@@ -18,6 +20,24 @@ public:
 
     // Creation handler: printer dialog, pages, release.
     void FormCreate(QObject* Sender);
+
+private:
+    // The page header of a page of rows: title, zone line, column header and dash
+    // line; y then stands at the first row.
+    void KopfDrucken();
+    // Starts the legend page, which has no page header.
+    void NeueSeite();
+    // "Seite " / "Page " and the page number at the bottom of the current page.
+    void FussDrucken();
+    // The line centred on the page at y, for a character width of `zeichenbreite`.
+    void ZentriertDrucken(const std::string& zeile, int zeichenbreite, int y);
+
+    QWidget* owner_;
+    IDruckflaeche* flaeche_ = nullptr;
+    int W_ = 0;  // page width
+    int H_ = 0;  // page height
+    int y_ = 0;
+    int seitennummer_ = 0;
 };
 
 }  // namespace zenaro

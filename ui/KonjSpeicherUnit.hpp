@@ -5,6 +5,8 @@
 
 #include <QObject>
 
+#include "ui/Plattform/Dialoge.hpp"
+
 class QWidget;
 
 namespace zenaro {
@@ -15,8 +17,13 @@ class TKonjSpeicherForm final : public QObject {
 public:
     explicit TKonjSpeicherForm(QWidget* Owner);
 
+    TSpeicherDialog SaveDialog1;
+
     // Creation handler: save dialog, file, release.
     void FormCreate(QObject* Sender);
+
+private:
+    QWidget* owner_;
 };
 
 }  // namespace zenaro
