@@ -27,6 +27,7 @@ enum class TZeilenArt {
     Titel,          // "Ephemeride für ..." (first line, all-objects and single-object mode)
     Leer,           // an empty line of the title block
     Element,        // perihelion, orientation and brightness lines (single-object mode)
+    HellLeer,       // the empty line in front of and after the brightness sets
     HellKopf,       // "Berechnung der Helligkeit:"
     HellSatz,       // one brightness-parameter set of the object
     Zone,           // "Alle Zeiten sind in ..."
