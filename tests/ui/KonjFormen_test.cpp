@@ -217,6 +217,15 @@ TEST_F(KonjFormen, PrintoutWithRoomForTheLegendAndWithoutRows) {
     }
 }
 
+TEST_F(KonjFormen, AnErrorInTheMiddleOfThePrintoutDropsTheDocument) {
+    TDruckRekorder drucker(true);
+    Zeilen(2);
+    Konjunktionen[2].ObjektNr1 = 0;  // no such object: range-check error
+    EXPECT_THROW(new TKonjDruckForm(nullptr), ELaufzeitfehler);
+    EXPECT_TRUE(drucker.Vorher(TAufruf::DokumentBeginnen, TAufruf::DokumentAbbrechen));
+    EXPECT_FALSE(drucker.Enthaelt(TAufruf::DokumentBeenden));
+}
+
 TEST_F(KonjFormen, CancelledDialogsPrintAndWriteNothingAndReleaseTheForm) {
     Zeilen(1);
     TDruckRekorder drucker(false);
