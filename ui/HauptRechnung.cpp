@@ -1,12 +1,170 @@
 // Main window: the three calculation buttons, one road with three outputs.
+//
+// The calculate, print and save buttons take the options from the check boxes,
+// check the parameters, compute the ephemeris (once for the current object, or
+// once per object in the all-objects mode), create their ephemeris output and,
+// when conjunctions are asked for, run the conjunction search and create their
+// conjunction output. Every output form reads the globals while it is created.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <array>
+#include <optional>
+
+#include "engine/Ephemeride.hpp"
+#include "engine/Konjunktion.hpp"
+#include "engine/ShortString.hpp"
+#include "engine/ZenaroDef.hpp"
 #include "ui/HauptUnit.hpp"
+#include "ui/KonjAusgabeUnit.hpp"
+#include "ui/KonjDruckUnit.hpp"
+#include "ui/KonjSpeicherUnit.hpp"
+#include "ui/Plattform/Meldungen.hpp"
+#include "ui/Plattform/Sanduhr.hpp"
+#include "ui/Texte.hpp"
+#include "ui/ZenaroAusgabeUnit.hpp"
+#include "ui/ZenaroDruckUnit.hpp"
+#include "ui/ZenaroSpeicherUnit.hpp"
 
 namespace zenaro {
 
-void THauptForm::BerechnungsButtonClick() {}
+namespace {
 
-void THauptForm::DruckButtonClick() {}
+// The three outputs of the road.
+enum class TSenke { Fenster, Drucker, Datei };
 
-void THauptForm::SpeicherButtonClick() {}
+// A calculation is running. The ephemeris lets the window system process
+// pending messages after every step, so a click on a calculation button or on
+// the download would otherwise start a second road (or replace the objects)
+// inside the running one. While the road runs these four buttons are disabled,
+// and a handler called all the same returns at once. Both are undone also when
+// an error ends the road.
+class TRechnungLaeuft {
+public:
+    explicit TRechnungLaeuft(THauptForm& form)
+        : knoepfe_{form.BerechnungsButton, form.DruckButton, form.SpeicherButton, form.Button1} {
+        aktiv_ = true;
+        for (std::size_t i = 0; i < knoepfe_.size(); ++i) {
+            vorher_[i] = knoepfe_[i]->isEnabled();
+            knoepfe_[i]->setEnabled(false);
+        }
+    }
+    ~TRechnungLaeuft() {
+        for (std::size_t i = 0; i < knoepfe_.size(); ++i) knoepfe_[i]->setEnabled(vorher_[i]);
+        aktiv_ = false;
+    }
+    TRechnungLaeuft(const TRechnungLaeuft&) = delete;
+    TRechnungLaeuft& operator=(const TRechnungLaeuft&) = delete;
+
+    static bool Aktiv() { return aktiv_; }
+
+private:
+    static inline bool aktiv_ = false;
+    std::array<QPushButton*, 4> knoepfe_;
+    std::array<bool, 4> vorher_{};
+};
+
+// Puts the current object back when the all-objects loop ends, also by an
+// error, so that the object shown in the main window stays the current one.
+class TAktObjektMerken {
+public:
+    TAktObjektMerken() : gemerkt_(AktObjekt) {}
+    ~TAktObjektMerken() { AktObjekt = gemerkt_; }
+    TAktObjektMerken(const TAktObjektMerken&) = delete;
+    TAktObjektMerken& operator=(const TAktObjektMerken&) = delete;
+
+private:
+    std::int32_t gemerkt_;
+};
+
+// The ephemeris of the current object, or one row per object in the all-objects
+// mode (the number of objects is read at every turn).
+void EphemerideRechnen() {
+    if (!AlleObjekteModus) {
+        EphemerideBerechnen();
+        return;
+    }
+    TAktObjektMerken merken;
+    for (std::int32_t i = 1; i <= AnzahlObjekte; ++i) {
+        AktObjekt = i;
+        EphemerideBerechnen();
+    }
+}
+
+void EphemerideAusgeben(TSenke senke, THauptForm* owner) {
+    switch (senke) {
+        case TSenke::Fenster:
+            new TAusgabeForm(owner);
+            break;
+        case TSenke::Drucker:
+            new TDruckForm(owner);
+            break;
+        case TSenke::Datei:
+            new TSpeicherForm(owner);
+            break;
+    }
+}
+
+void KonjunktionenAusgeben(TSenke senke, THauptForm* owner) {
+    switch (senke) {
+        case TSenke::Fenster:
+            new TKonjAusgabeForm(owner);
+            break;
+        case TSenke::Drucker:
+            new TKonjDruckForm(owner);
+            break;
+        case TSenke::Datei:
+            new TKonjSpeicherForm(owner);
+            break;
+    }
+}
+
+// The tables hold a fixed number of rows; a computation that reached the limit
+// stopped there, and the user is told that the output is incomplete.
+void VollMelden(bool voll, TextNr meldung) {
+    if (voll) InfoMeldung(Text(meldung).arg(MaxZeilen));
+}
+
+// The road of one press.
+void Rechnen(THauptForm& form, TSenke senke) {
+    if (TRechnungLaeuft::Aktiv()) return;
+    TRechnungLaeuft laeuft(form);
+
+    ZeitzonenName = Utf8NachWin1252(form.ZoneComboBox->currentText().toStdString());
+    AnzahlZeilen = 0;
+    AlleObjekteModus = form.AllCheckBox->isChecked();
+    NachHelligkeitSortieren = form.SortCheckBox->isChecked();
+    HellParameterBenutzen = form.HellCheckBox->isChecked();
+
+    bool fehler = false;
+    form.ParameterPruefen(fehler);
+    if (fehler) return;
+
+    {
+        // The save forms show the hourglass themselves while they write.
+        std::optional<TSanduhr> sanduhr;
+        if (senke != TSenke::Datei) sanduhr.emplace();
+        DeepSkyAnzeigen = form.NGCCheckBox->isChecked();
+        EphemerideRechnen();
+        EphemerideAusgeben(senke, &form);
+    }
+    VollMelden(EphemerideVoll, TextNr::RechEphemerideVoll);
+
+    // The conjunction search runs with the normal cursor, after the ephemeris
+    // output is complete.
+    if (form.KonjCheckBox->isChecked()) {
+        KonjunktionenSuchen();
+        KonjunktionenAusgeben(senke, &form);
+        VollMelden(KonjunktionenVoll, TextNr::RechKonjunktionenVoll);
+    }
+}
+
+}  // namespace
+
+void THauptForm::BerechnungsButtonClick() { Rechnen(*this, TSenke::Fenster); }
+
+void THauptForm::DruckButtonClick() { Rechnen(*this, TSenke::Drucker); }
+
+void THauptForm::SpeicherButtonClick() { Rechnen(*this, TSenke::Datei); }
 
 }  // namespace zenaro

@@ -1,0 +1,272 @@
+// The calculation road of the main window's three buttons: validation first,
+// the hourglass, the ephemeris once or per object, the outputs of the three
+// sinks in their order, and what happens at errors, full tables and a second
+// press during a running calculation.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "Anwendungsumgebung.hpp"
+#include "astro/Laufzeit.hpp"
+#include "engine/Fortschritt.hpp"
+#include "engine/ZenaroDef.hpp"
+#include "ui/HauptUnit.hpp"
+#include "ui/KonjAusgabeUnit.hpp"
+#include "ui/Plattform/Dialoge.hpp"
+#include "ui/Plattform/Drucken.hpp"
+#include "ui/Plattform/Meldungen.hpp"
+#include "ui/Plattform/Sanduhr.hpp"
+#include "ui/ZenaroAusgabeUnit.hpp"
+
+namespace zenaro {
+namespace {
+
+// Stands in for the processing of pending messages during the ephemeris: notes
+// whether the hourglass is shown at each step and runs what a test wants to
+// happen then (a click of the user, for example).
+class TSchritte final : public INachrichtenverarbeitung {
+public:
+    void NachrichtenVerarbeiten() override {
+        sanduhr.push_back(SanduhrAktiv());
+        if (beimSchritt) beimSchritt();
+    }
+    std::vector<bool> sanduhr;
+    std::function<void()> beimSchritt;
+};
+
+TBahnelement Komet(const char* name, Extended H11, Extended knoten) {
+    TBahnelement e;
+    e.Name = name;
+    e.Perihel[1] = 2024;
+    e.Perihel[2] = 4;
+    e.Perihel[3] = 21.1L;
+    e.Epoche = e.Perihel;
+    e.Exzentrizitaet = 0.68L;
+    e.Perihelabstand = 0.78L;
+    e.GrosseHalbachse = 0.78L / 0.32L;
+    e.Knoten = knoten;
+    e.Perihelargument = 198.0L;
+    e.Bahnneigung = 74.0L;
+    e.Aequinoktium = 2000.0L;
+    e.H11 = H11;
+    e.N = 4.0L;
+    return e;
+}
+
+class HauptRechnung : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::Anwendung();
+        Englisch = false;
+        DatenVerzeichnis = "/nonexistent-zenaro-test/";
+        Objekte[1] = Komet("Eins", 12.0L, 255.0L);
+        Objekte[2] = Komet("Zwei", 6.0L, 256.0L);
+        Objekte[3] = Komet("Drei", 9.0L, 257.0L);
+        AnzahlObjekte = 3;
+        Orte[1].Name = "Testort";
+        Orte[1].Breite = 50.0L;
+        Orte[1].Laenge = -10.0L;
+        AnzahlOrte = 1;
+        AnzahlHellParameter = 0;
+        AlleObjekte = false;
+        SetzeNachrichtenverarbeitung(&schritte);
+        form = std::make_unique<THauptForm>();
+        AktObjekt = 2;
+        Setze("StartdatumEdit", "01.03.2024");
+        Setze("Startzeitedit", "20:00");
+        Setze("StopdatumEdit", "02.03.2024");
+        Setze("StopzeitEdit", "20:00");
+        Setze("TageEdit", "1");
+        Setze("StundenEdit", "0");
+        form->ZoneComboBox->setEditText("MEZ");
+        form->NGCCheckBox->setChecked(false);
+        form->AllCheckBox->setChecked(false);
+        form->KonjCheckBox->setChecked(false);
+        Setze("SonnenHoeheEdit", "-18");
+        Setze("LimitEdit", "30");
+        Setze("KLimitEdit", "30");
+        Setze("KRadiusEdit", "20");
+        meldungen.Leeren();
+    }
+    void TearDown() override {
+        form.reset();
+        SetzeNachrichtenverarbeitung(nullptr);
+        NormalerCursor();
+        AnzahlObjekte = 0;
+        AnzahlOrte = 0;
+        AnzahlZeilen = 0;
+        AnzahlKonjunktionen = 0;
+    }
+
+    void Setze(const char* name, const QString& text) {
+        QLineEdit* edit = form->findChild<QLineEdit*>(name);
+        ASSERT_NE(edit, nullptr) << name;
+        edit->setText(text);
+    }
+
+    // The output windows the main window owns, in the order of their creation.
+    std::vector<const char*> Fenster() const {
+        std::vector<const char*> arten;
+        for (QObject* kind : form->children()) {
+            if (qobject_cast<TAusgabeForm*>(kind)) arten.push_back("Ephemeride");
+            if (qobject_cast<TKonjAusgabeForm*>(kind)) arten.push_back("Konjunktionen");
+        }
+        return arten;
+    }
+
+    TMeldungsRekorder meldungen;
+    TSchritte schritte;
+    std::unique_ptr<THauptForm> form;
+};
+
+TEST_F(HauptRechnung, UngueltigeParameterOhneRechnungUndAusgabe) {
+    TDruckRekorder drucker;
+    TSpeicherdialogRekorder dialoge;
+    Setze("Startzeitedit", "25:00");
+    form->KonjCheckBox->setChecked(true);
+    for (QPushButton* knopf : {form->BerechnungsButton, form->DruckButton, form->SpeicherButton}) {
+        AnzahlZeilen = 5;
+        meldungen.Leeren();
+        knopf->click();
+        EXPECT_EQ(meldungen.Texte(), std::vector<QString>{"Ungültige Stundenangabe bei Startzeit"});
+        EXPECT_EQ(AnzahlZeilen, 0);  // emptied before the check
+        EXPECT_FALSE(SanduhrAktiv());
+    }
+    EXPECT_TRUE(schritte.sanduhr.empty());  // nothing was computed
+    EXPECT_TRUE(Fenster().empty());
+    EXPECT_TRUE(drucker.Eintraege().empty());
+    EXPECT_TRUE(dialoge.Gezeigt().empty());
+}
+
+TEST_F(HauptRechnung, FensterUndSanduhrMitKonjunktionen) {
+    form->KonjCheckBox->setChecked(true);
+    form->BerechnungsButton->click();
+    EXPECT_TRUE(meldungen.Texte().empty());
+    EXPECT_EQ(AnzahlZeilen, 2);  // the current object over two days
+    EXPECT_EQ(Ephemeride[1].ObjektNr, 2);
+    EXPECT_EQ(schritte.sanduhr, (std::vector<bool>{true, true}));
+    EXPECT_FALSE(SanduhrAktiv());
+    // The ephemeris table first, then the conjunction table.
+    EXPECT_EQ(Fenster(), (std::vector<const char*>{"Ephemeride", "Konjunktionen"}));
+    EXPECT_EQ(AktObjekt, 2);
+    EXPECT_EQ(ZeitzonenName, "MEZ");
+}
+
+TEST_F(HauptRechnung, AlleObjekteEineZeileJeObjektNachHelligkeit) {
+    form->AllCheckBox->setChecked(true);
+    form->SortCheckBox->setChecked(true);
+    Setze("StopdatumEdit", "");  // not read in this mode
+    form->BerechnungsButton->click();
+    EXPECT_TRUE(meldungen.Texte().empty());
+    ASSERT_EQ(AnzahlZeilen, 3);
+    EXPECT_EQ(Ephemeride[1].ObjektNr, 2);
+    EXPECT_EQ(Ephemeride[2].ObjektNr, 3);
+    EXPECT_EQ(Ephemeride[3].ObjektNr, 1);
+    EXPECT_LT(Ephemeride[1].Hell, Ephemeride[2].Hell);
+    EXPECT_LT(Ephemeride[2].Hell, Ephemeride[3].Hell);
+    EXPECT_EQ(AktObjekt, 2);
+    EXPECT_EQ(Fenster(), std::vector<const char*>{"Ephemeride"});
+}
+
+// Print and save sinks: with conjunctions each asks twice (ephemeris, then
+// conjunctions); the save road never shows the hourglass itself.
+TEST_F(HauptRechnung, DruckUndSpeicherSenken) {
+    form->KonjCheckBox->setChecked(true);
+    {
+        TDruckRekorder drucker(false);
+        form->DruckButton->click();
+        std::size_t dialoge = 0;
+        for (const auto& e : drucker.Eintraege())
+            dialoge += e.Aufruf == TDruckRekorder::TAufruf::Dialog;
+        EXPECT_EQ(dialoge, 2u);
+        EXPECT_EQ(schritte.sanduhr, (std::vector<bool>{true, true}));
+    }
+    schritte.sanduhr.clear();
+    {
+        TSpeicherdialogRekorder dialoge;
+        form->SpeicherButton->click();
+        EXPECT_EQ(dialoge.Gezeigt().size(), 2u);
+        EXPECT_EQ(schritte.sanduhr, (std::vector<bool>{false, false}));
+        EXPECT_FALSE(SanduhrAktiv());
+    }
+    EXPECT_TRUE(Fenster().empty());
+    EXPECT_TRUE(meldungen.Texte().empty());
+}
+
+// A click on any calculation button or on the download while the ephemeris lets
+// messages through starts nothing; the buttons are back afterwards.
+TEST_F(HauptRechnung, KeinZweiterLaufWaehrendDerRechnung) {
+    form->Button1->setEnabled(true);
+    std::vector<bool> waehrend;
+    schritte.beimSchritt = [&] {
+        for (QPushButton* k :
+             {form->BerechnungsButton, form->DruckButton, form->SpeicherButton, form->Button1}) {
+            waehrend.push_back(k->isEnabled());
+            k->click();
+        }
+        form->BerechnungsButtonClick();
+        form->SpeicherButtonClick();
+    };
+    TSpeicherdialogRekorder dialoge;
+    form->BerechnungsButton->click();
+    EXPECT_EQ(schritte.sanduhr.size(), 2u);
+    EXPECT_EQ(waehrend, std::vector<bool>(8, false));
+    EXPECT_EQ(Fenster().size(), 1u);
+    EXPECT_TRUE(dialoge.Gezeigt().empty());
+    EXPECT_TRUE(meldungen.Texte().empty());
+    for (QPushButton* k :
+         {form->BerechnungsButton, form->DruckButton, form->SpeicherButton, form->Button1})
+        EXPECT_TRUE(k->isEnabled());
+}
+
+// An error of the computation ends the road: no output, the normal cursor, the
+// buttons usable and the current object as before.
+TEST_F(HauptRechnung, FehlerBeendetDenWegSauber) {
+    Objekte[3].Exzentrizitaet = -1.0L;
+    form->AllCheckBox->setChecked(true);
+    EXPECT_THROW(form->BerechnungsButtonClick(), ELaufzeitfehler);
+    EXPECT_FALSE(SanduhrAktiv());
+    EXPECT_TRUE(Fenster().empty());
+    EXPECT_EQ(AktObjekt, 2);
+    EXPECT_TRUE(form->BerechnungsButton->isEnabled());
+    Objekte[3] = Komet("Drei", 9.0L, 257.0L);
+    form->BerechnungsButton->click();
+    EXPECT_EQ(AnzahlZeilen, 3);
+}
+
+// Full tables: the output shows what fits, and the user is told so.
+TEST_F(HauptRechnung, VolleTabellenWerdenGemeldet) {
+    TSpeicherdialogRekorder dialoge;
+    // The ephemeris: the table filled up after the first step.
+    schritte.beimSchritt = [] { AnzahlZeilen = MaxZeilen; };
+    form->SpeicherButton->click();
+    EXPECT_EQ(AnzahlZeilen, MaxZeilen);
+    EXPECT_EQ(meldungen.Texte(),
+              std::vector<QString>{"Die Ephemeridentabelle ist voll. Die Ausgabe zeigt nur die "
+                                   "ersten 10000 Zeilen; die Zeitpunkte danach wurden nicht "
+                                   "berechnet."});
+    EXPECT_EQ(meldungen.Eintraege()[0].art, TMeldungsart::Information);
+
+    // The conjunctions: 142 objects at one place give 10011 pairs at one instant.
+    schritte.beimSchritt = nullptr;
+    for (std::int32_t i = 1; i <= 142; ++i) Objekte[i] = Komet("Gleich", 5.0L, 255.0L);
+    AnzahlObjekte = 142;
+    Setze("StopdatumEdit", "01.03.2024");
+    form->KonjCheckBox->setChecked(true);
+    Englisch = true;
+    meldungen.Leeren();
+    form->SpeicherButton->click();
+    EXPECT_EQ(AnzahlKonjunktionen, MaxZeilen);
+    EXPECT_EQ(meldungen.Texte(),
+              std::vector<QString>{"The conjunction table is full. The output shows only the "
+                                   "first 10000 conjunctions; the search stopped there."});
+}
+
+}  // namespace
+}  // namespace zenaro
