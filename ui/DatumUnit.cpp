@@ -109,17 +109,17 @@ TDatumForm::TDatumForm(QWidget* Owner)
     Kalender->setLocale(Englisch ? QLocale(QLocale::English, QLocale::UnitedKingdom)
                                  : QLocale(QLocale::German, QLocale::Germany));
     Kalender->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    Kalender->setGeometry(8, 8, 240, 180);
+    Kalender->setGeometry(8, 8, 256, 180);
 
     ZeitLabel = new QLabel(Text(TextNr::DatumZeit), this);
     ZeitLabel->setObjectName("ZeitLabel");
-    ZeitLabel->setGeometry(260, 8, 110, 16);
+    ZeitLabel->setGeometry(276, 8, 110, 16);
 
     HrUpDown = new QSpinBox(this);
     HrUpDown->setObjectName("HrUpDown");
     HrUpDown->setRange(0, 23);
     HrUpDown->setWrapping(false);
-    HrUpDown->setGeometry(260, 26, 52, 22);
+    HrUpDown->setGeometry(276, 26, 52, 22);
     StundenEdit = HrUpDown->findChild<QLineEdit*>();
     StundenEdit->setObjectName("StundenEdit");
 
@@ -127,32 +127,32 @@ TDatumForm::TDatumForm(QWidget* Owner)
     MiUpDown->setObjectName("MiUpDown");
     MiUpDown->setRange(0, 59);
     MiUpDown->setWrapping(false);
-    MiUpDown->setGeometry(318, 26, 52, 22);
+    MiUpDown->setGeometry(334, 26, 52, 22);
     MinutenEdit = MiUpDown->findChild<QLineEdit*>();
     MinutenEdit->setObjectName("MinutenEdit");
 
     ZoneLabel = new QLabel(Text(TextNr::DatumZone), this);
     ZoneLabel->setObjectName("ZoneLabel");
-    ZoneLabel->setGeometry(260, 60, 110, 16);
+    ZoneLabel->setGeometry(276, 60, 110, 16);
 
     ZoneComboBox = new QComboBox(this);
     ZoneComboBox->setObjectName("ZoneComboBox");
     for (const TZeitzone& zone : Zeitzonen)
         ZoneComboBox->addItem(QString::fromLatin1(zone.Name.data(), zone.Name.size()));
     ZoneComboBox->setMaxVisibleItems(12);
-    ZoneComboBox->setGeometry(260, 78, 110, 22);
+    ZoneComboBox->setGeometry(276, 78, 110, 22);
 
     Button1 = new QPushButton(Text(TextNr::DatumUebernehmen), this);
     Button1->setObjectName("Button1");
-    Button1->setGeometry(260, 134, 110, 25);
+    Button1->setGeometry(276, 134, 110, 25);
     connect(Button1, &QPushButton::clicked, this, &TDatumForm::Button1Click);
 
     Button2 = new QPushButton(Text(TextNr::DatumAbbrechen), this);
     Button2->setObjectName("Button2");
-    Button2->setGeometry(260, 163, 110, 25);
+    Button2->setGeometry(276, 163, 110, 25);
     connect(Button2, &QPushButton::clicked, this, &TDatumForm::Button2Click);
 
-    setFixedSize(378, 196);
+    setFixedSize(394, 196);
     hide();
 }
 
