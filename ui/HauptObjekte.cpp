@@ -1,27 +1,314 @@
-// Main window: the editor of the current object's orbital elements.
+// Main window: the editor of the current object's orbital elements. The box
+// shows AktObjekt; New appends an object with default elements, Save checks the
+// fields and stores them into the current object and rewrites the elements
+// file, Delete removes the current object. Outside 1..AnzahlObjekte (an empty
+// table) the fields are empty and Save and Delete do nothing.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+#include "engine/ShortString.hpp"
+#include "engine/Zahltext.hpp"
+#include "engine/ZenaroDef.hpp"
 #include "ui/HauptUnit.hpp"
+#include "ui/Plattform/Meldungen.hpp"
+#include "ui/Texte.hpp"
 
 namespace zenaro {
 
 bool ObjektListeGeoeffnet = false;
 
-void THauptForm::ObjektAnzeigen(std::int32_t n) { (void)n; }
+namespace {
 
-void THauptForm::ObjektUebernehmen(bool& Fehler, std::int32_t n) {
-    (void)n;
-    Fehler = false;
+QString AlsText(const std::string& win1252) {
+    return QString::fromStdString(Win1252NachUtf8(win1252));
 }
 
-void THauptForm::ObjektEntfernen(std::int32_t n) { (void)n; }
+QString Zahl(Extended x, std::int32_t breite, std::int32_t dezimalen) {
+    return QString::fromStdString(ZahlText(x, breite, dezimalen));
+}
 
-void THauptForm::ObjektNeuButtonClick() {}
+// Leading blanks of a number text become zeros ("01", "01.50000").
+QString MitNullen(std::string text) {
+    std::replace(text.begin(), text.end(), ' ', '0');
+    return QString::fromStdString(text);
+}
 
-void THauptForm::ObjektSpeicherButtonClick() {}
+// An integer read from a whole text: leading blanks, an optional sign, digits
+// and nothing after, within 32 bits.
+bool GanzzahlLesen(const std::string& text, std::int32_t& wert) {
+    std::size_t i = text.find_first_not_of(' ');
+    if (i == std::string::npos) return false;
+    bool negativ = false;
+    if (text[i] == '+' || text[i] == '-') negativ = text[i++] == '-';
+    if (i >= text.size()) return false;
+    std::int64_t betrag = 0;
+    for (; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9') return false;
+        betrag = betrag * 10 + (text[i] - '0');
+        if (betrag > 2147483648LL) return false;
+    }
+    const std::int64_t ergebnis = negativ ? -betrag : betrag;
+    if (ergebnis > 2147483647LL) return false;
+    wert = static_cast<std::int32_t>(ergebnis);
+    return true;
+}
 
-void THauptForm::ObjektLoeschButtonClick() {}
+// A number in the general format of the runtime: up to 15 significant digits
+// without trailing zeros, fixed-point from 0.00001 up to 15 integer digits, else
+// the exponent form ("1.5E-7", "2E20").
+QString AllgemeinText(Extended x) {
+    if (x == 0.0L) return "0";
+    char puffer[64];
+    std::snprintf(puffer, sizeof puffer, "%.14Le", x);
+    const std::string wissenschaftlich = puffer;
+    const std::size_t e = wissenschaftlich.find('e');
+    const int exponent = std::stoi(wissenschaftlich.substr(e + 1));
+    auto ohneNullen = [](std::string text) {
+        if (text.find('.') == std::string::npos) return text;
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.') text.pop_back();
+        return text;
+    };
+    if (exponent >= 15 || (x < 0 ? -x : x) < 0.00001L)
+        return QString::fromStdString(ohneNullen(wissenschaftlich.substr(0, e)) + "E" +
+                                      std::to_string(exponent));
+    std::snprintf(puffer, sizeof puffer, "%.*Lf", std::max(0, 14 - exponent), x);
+    return QString::fromStdString(ohneNullen(puffer));
+}
+
+bool Leer(const QLineEdit* feld) { return feld->text().isEmpty(); }
+
+}  // namespace
+
+void THauptForm::ObjektListeFuellen() {
+    NameCombobox->clear();
+    for (std::int32_t k = 1; k <= AnzahlObjekte; ++k)
+        NameCombobox->addItem(AlsText(Objekte[k].Name));
+}
+
+void THauptForm::ObjektAnzeigen(std::int32_t n) {
+    ObjektBox->setTitle(
+        Text(TextNr::HauptBahnelemente).arg(QString::number(n), QString::number(AnzahlObjekte)));
+    const bool vorhanden = n >= 1 && n <= AnzahlObjekte;
+    ObjektSpeicherButton->setEnabled(vorhanden);
+    ObjektLoeschButton->setEnabled(vorhanden);
+    if (!vorhanden) {
+        NameCombobox->setCurrentIndex(-1);
+        NameCombobox->setEditText("");
+        for (QLineEdit* feld : {BemerkEdit, PeriduEdit, PerabsEdit, ExzenEdit, GrohaEdit, AknoEdit,
+                                PeknoEdit, BahnngEdit, AequinEdit, M0Edit, LuminEdit})
+            feld->clear();
+        HellHinweisCheckBox->setChecked(false);
+        return;
+    }
+
+    const TBahnelement& objekt = Objekte[n];
+    if (n - 1 < NameCombobox->count()) NameCombobox->setCurrentIndex(n - 1);
+    NameCombobox->setEditText(n - 1 < NameCombobox->count() ? NameCombobox->itemText(n - 1)
+                                                            : AlsText(objekt.Name));
+    BemerkEdit->setText(AlsText(objekt.Bemerkung));
+
+    // "JJJJ-MM-TT.ttttt", the layout the save reads back.
+    PeriduEdit->setText(Zahl(objekt.Perihel[1], 4, 0) + "-" +
+                        MitNullen(ZahlText(objekt.Perihel[2], 2, 0)) + "-" +
+                        MitNullen(ZahlText(objekt.Perihel[3], 8, 5)));
+    PerabsEdit->setText(Zahl(objekt.Perihelabstand, 8, 6));
+    ExzenEdit->setText(Zahl(objekt.Exzentrizitaet, 7, 6));
+    GrohaEdit->setText(objekt.Exzentrizitaet < 1.0L ? Zahl(objekt.GrosseHalbachse, 7, 5)
+                                                    : QString());
+    GrohaEdit->setEnabled(false);
+    AknoEdit->setText(Zahl(objekt.Knoten, 8, 5));
+    PeknoEdit->setText(Zahl(objekt.Perihelargument, 8, 5));
+    BahnngEdit->setText(Zahl(objekt.Bahnneigung, 8, 5));
+    AequinEdit->setText(Zahl(objekt.Aequinoktium, 5, 1));
+    M0Edit->setText(Zahl(objekt.H11, 4, 1));
+    LuminEdit->setText(Zahl(objekt.N, 4, 1));
+
+    bool sonderHelligkeit = false;
+    for (std::int32_t k = 1; k <= AnzahlHellParameter && !sonderHelligkeit; ++k)
+        sonderHelligkeit = HellParameterListe[k].Name == objekt.Name;
+    HellHinweisCheckBox->setChecked(sonderHelligkeit);
+}
+
+void THauptForm::ObjektUebernehmen(bool& Fehler, std::int32_t n) {
+    Fehler = false;
+    auto fehler = [&Fehler](TextNr meldung) {
+        FehlerMeldung(Text(meldung));
+        Fehler = true;
+    };
+    if (n < 1 || n > AnzahlObjekte) {
+        Fehler = true;
+        return;
+    }
+
+    // 1. Name.
+    const std::string name = Utf8NachWin1252(NameCombobox->currentText().toStdString());
+    if (name.empty()) return fehler(TextNr::HauptNameFehlt);
+
+    // 2.-6. Perihelion time "JJJJ-MM-TT.tttt".
+    std::string t = Utf8NachWin1252(PeriduEdit->text().toStdString());
+    if (t.empty()) return fehler(TextNr::HauptTFehlt);
+    if (t.size() < 11 || t[4] != '-' || t[7] != '-' || (t[10] != '.' && t[10] != ','))
+        return fehler(TextNr::HauptTFormat);
+    std::int32_t jahr = 0, monat = 0;
+    if (!GanzzahlLesen(t.substr(0, 4), jahr)) return fehler(TextNr::HauptTJahr);
+    if (!GanzzahlLesen(t.substr(5, 2), monat) || monat < 1 || monat > 12)
+        return fehler(TextNr::HauptTMonat);
+    Extended tag = 0.0L;
+    {
+        const bool schalt = jahr % 4 == 0 && (jahr % 100 != 0 || jahr % 400 == 0);
+        const std::int32_t laenge = monat == 2 ? (schalt ? 29 : 28)
+                                    : (monat == 4 || monat == 6 || monat == 9 || monat == 11) ? 30
+                                                                                              : 31;
+        if (!EinfachLesen(AlsText(t.substr(8)), tag) || tag < 1.0L || tag >= laenge + 1)
+            return fehler(TextNr::HauptTTag);
+    }
+
+    // 7.-10. q and e.
+    Extended q = 0.0L, e = 0.0L;
+    if (Leer(PerabsEdit)) return fehler(TextNr::HauptQFehlt);
+    if (!EinfachLesen(PerabsEdit->text(), q) || q <= 0.0L) return fehler(TextNr::HauptQFalsch);
+    if (Leer(ExzenEdit)) return fehler(TextNr::HauptEFehlt);
+    if (!EinfachLesen(ExzenEdit->text(), e) || e < 0.0L) return fehler(TextNr::HauptEFalsch);
+
+    // The semi-major axis of an ellipse, shown at once. A value beyond the
+    // range of the field's float (q absurdly large) counts as a bad q.
+    Extended a = 0.0L;
+    if (e < 1.0L) {
+        const float halbachse = static_cast<float>(q / (1.0L - e));
+        if (!std::isfinite(halbachse)) return fehler(TextNr::HauptQFalsch);
+        a = static_cast<Extended>(halbachse);
+        GrohaEdit->setText(AllgemeinText(a));
+    }
+
+    // 11.-12. a, read only from an enabled field (it is always shown only).
+    if (GrohaEdit->isEnabled()) {
+        Extended eingegeben = 0.0L;
+        if (Leer(GrohaEdit)) return fehler(TextNr::HauptAFehlt);
+        if (!EinfachLesen(GrohaEdit->text(), eingegeben) || eingegeben <= 0.0L)
+            return fehler(TextNr::HauptAFalsch);
+    }
+
+    // 13.-18. Angles, equinox and the magnitude parameters.
+    struct TPruefung {
+        QLineEdit* feld;
+        TextNr fehlt;
+        TextNr falsch;
+        Extended untergrenze;  // the value must not lie below it
+        bool nullErlaubt;
+        bool begrenzt;
+        Extended wert;
+    };
+    TPruefung pruefungen[] = {
+        {AknoEdit, TextNr::HauptKnotenFehlt, TextNr::HauptKnotenFalsch, 0.0L, true, true, 0.0L},
+        {PeknoEdit, TextNr::HauptPeriFehlt, TextNr::HauptPeriFalsch, 0.0L, true, true, 0.0L},
+        {BahnngEdit, TextNr::HauptNeigungFehlt, TextNr::HauptNeigungFalsch, 0.0L, true, true, 0.0L},
+        {AequinEdit, TextNr::HauptAequinoxFehlt, TextNr::HauptAequinoxFalsch, 0.0L, false, true,
+         0.0L},
+        {M0Edit, TextNr::HauptH11Fehlt, TextNr::HauptH11Falsch, 0.0L, true, false, 0.0L},
+        {LuminEdit, TextNr::HauptNFehlt, TextNr::HauptNFalsch, 0.0L, true, false, 0.0L},
+    };
+    for (TPruefung& p : pruefungen) {
+        if (Leer(p.feld)) return fehler(p.fehlt);
+        if (!EinfachLesen(p.feld->text(), p.wert)) return fehler(p.falsch);
+        if (p.begrenzt && (p.wert < p.untergrenze || (!p.nullErlaubt && p.wert == p.untergrenze)))
+            return fehler(p.falsch);
+    }
+
+    TBahnelement& objekt = Objekte[n];
+    objekt.Name = name;
+    for (auto* datum : {&objekt.Perihel, &objekt.Epoche}) {
+        (*datum)[1] = jahr;
+        (*datum)[2] = monat;
+        (*datum)[3] = tag;
+    }
+    objekt.Exzentrizitaet = e;
+    objekt.Perihelabstand = q;
+    objekt.GrosseHalbachse = a;
+    objekt.Knoten = pruefungen[0].wert;
+    objekt.Perihelargument = pruefungen[1].wert;
+    objekt.Bahnneigung = pruefungen[2].wert;
+    objekt.Aequinoktium = pruefungen[3].wert;
+    objekt.H11 = pruefungen[4].wert;
+    objekt.N = pruefungen[5].wert;
+    objekt.Bemerkung = Utf8NachWin1252(BemerkEdit->text().toStdString());
+}
+
+void THauptForm::ObjektEntfernen(std::int32_t n) {
+    if (n < 1 || n > AnzahlObjekte) return;
+    for (std::int32_t k = n; k < AnzahlObjekte; ++k) Objekte[k] = Objekte[k + 1];
+    Objekte[AnzahlObjekte] = TBahnelement{};
+    --AnzahlObjekte;
+    ObjektListeFuellen();
+}
+
+void THauptForm::ObjektNeuButtonClick() {
+    // The table holds MaxObjekte objects; a new one beyond them is refused.
+    if (AnzahlObjekte >= MaxObjekte) {
+        FehlerMeldung(Text(TextNr::HauptObjekteVoll).arg(MaxObjekte));
+        return;
+    }
+    ++AnzahlObjekte;
+    AktObjekt = AnzahlObjekte;
+    TBahnelement neu;
+    neu.Name = Utf8NachWin1252(Text(TextNr::HauptNeuesObjekt).toStdString());
+    for (auto* datum : {&neu.Perihel, &neu.Epoche}) {
+        (*datum)[1] = 2000.0L;
+        (*datum)[2] = 1.0L;
+        (*datum)[3] = 23.45678L;
+    }
+    neu.Exzentrizitaet = 0.5L;
+    neu.Perihelabstand = 0.345L;
+    neu.GrosseHalbachse = 0.69L;
+    neu.MittlereAnomalie = 0.0L;
+    neu.Knoten = 123.456L;
+    neu.Perihelargument = 123.456L;
+    neu.Bahnneigung = 123.456L;
+    neu.Aequinoktium = 2000.0L;
+    neu.H11 = 10.0L;
+    neu.N = 4.0L;
+    Objekte[AktObjekt] = neu;
+    NameCombobox->addItem(AlsText(neu.Name));
+    ObjektAnzeigen(AktObjekt);
+    ElementeGeaendert = true;
+}
+
+void THauptForm::ObjektSpeicherButtonClick() {
+    if (AktObjekt < 1 || AktObjekt > AnzahlObjekte) return;
+    bool fehler = false;
+    ObjektUebernehmen(fehler, AktObjekt);
+    if (!fehler) BahnelementeSpeichern();
+    ObjektListeFuellen();
+    ObjektAnzeigen(AktObjekt);
+    ElementeGeaendert = true;
+}
+
+void THauptForm::ObjektLoeschButtonClick() {
+    if (AktObjekt < 1 || AktObjekt > AnzahlObjekte) return;
+    if (!JaNeinFrage(Text(TextNr::HauptObjektLoeschenFrage))) return;
+    ObjektEntfernen(AktObjekt);
+    // After the last object by position the new last one is shown; after the
+    // only one, none.
+    AktObjekt = std::min(AktObjekt, AnzahlObjekte);
+    ObjektAnzeigen(AktObjekt);
+    ElementeGeaendert = true;
+}
 
 void THauptForm::NameComboboxDropDown() { ObjektListeGeoeffnet = true; }
 
-void THauptForm::NameComboboxChange() {}
+void THauptForm::NameComboboxChange() {
+    if (ObjektListeGeoeffnet) {
+        const int gewaehlt = NameCombobox->currentIndex();
+        if (gewaehlt >= 0) AktObjekt = gewaehlt + 1;
+        ObjektAnzeigen(AktObjekt);
+    }
+    ObjektListeGeoeffnet = false;
+}
 
 }  // namespace zenaro

@@ -14,6 +14,8 @@
 #include <QWidget>
 #include <cstdint>
 
+#include "astro/Laufzeit.hpp"
+
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -164,6 +166,10 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
 
+    // The items of NameCombobox / OrtComboBox rebuilt from all names.
+    void ObjektListeFuellen();
+    void OrtListeFuellen();
+
 private:
     void ControlsAnlegen();
     void SignaleVerbinden();
@@ -171,7 +177,12 @@ private:
     // Exit steps 1-5: the question and the four files; false when the user did
     // not answer Yes (nothing written then).
     bool BeendenBestaetigt();
-    void EinstellungenSpeichern();
+
+    // Reads a field's text as a number the way every field of the two editors is
+    // read: "," taken as ".", the whole text a decimal number, held as a 32-bit
+    // float (a value beyond its range is no number). The float widened to
+    // Extended goes to `wert`.
+    static bool EinfachLesen(const QString& text, Extended& wert);
 
     // Set once the exit question was answered Yes, so that the close that
     // follows the button does not ask again.
