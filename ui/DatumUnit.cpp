@@ -168,7 +168,8 @@ void TDatumForm::Vorbelegen(const std::string& datum, const std::string& zeit, i
     ZoneComboBox->setCurrentIndex(zonenIndex >= 0 && zonenIndex < ZoneComboBox->count() ? zonenIndex
                                                                                         : -1);
     if (ZoneComboBox->currentIndex() < 0 && !zonenText.isEmpty())
-        ZoneComboBox->setCurrentIndex(ZoneComboBox->findText(zonenText, Qt::MatchExactly));
+        ZoneComboBox->setCurrentIndex(
+            ZoneComboBox->findText(zonenText, Qt::MatchExactly | Qt::MatchCaseSensitive));
 }
 
 void TDatumForm::Anzeigen(QObject* handle) {
