@@ -46,10 +46,10 @@ TKonjAusgabeForm::TKonjAusgabeForm(QWidget* Owner) : QWidget(Owner, Qt::Window) 
 }
 
 void TKonjAusgabeForm::FormCreate(QObject* /*Sender*/) {
-    setWindowTitle(AlsQString(KonjTitelzeile(TKonjZiel::Fenster)));
+    setWindowTitle(AlsQString(KonjTitelzeile(TAusgabeSenke::Fenster)));
     // The memo receives every line at once; the title is the caption, not a line.
     QStringList zeilen;
-    for (const std::string& zeile : Konjunktionstext(TKonjZiel::Fenster))
+    for (const std::string& zeile : Konjunktionstext(TAusgabeSenke::Fenster))
         zeilen.append(AlsQString(zeile));
     Memo1->setPlainText(zeilen.join(QChar('\n')));
 

@@ -68,7 +68,7 @@ void TKonjDruckForm::FormCreate(QObject* /*Sender*/) {
                 NeueSeite();
             }
             y_ += Zeilenabstand;
-            const std::vector<std::string> legende = KonjLegende(TKonjZiel::Druck);
+            const std::vector<std::string> legende = KonjLegende(TAusgabeSenke::Druck);
             for (std::size_t i = 0; i < legende.size(); ++i) {
                 if (i == 0) flaeche_->SetzeFett(true);
                 flaeche_->TextAusgeben(LinkerRand, y_, legende[i]);
@@ -93,7 +93,7 @@ void TKonjDruckForm::ZentriertDrucken(const std::string& zeile, int zeichenbreit
 
 void TKonjDruckForm::KopfDrucken() {
     flaeche_->SetzeFett(true);
-    ZentriertDrucken(KonjTitelzeile(TKonjZiel::Druck), 30, 0);
+    ZentriertDrucken(KonjTitelzeile(TAusgabeSenke::Druck), 30, 0);
     flaeche_->SetzeFett(false);
     ZentriertDrucken(KonjZonenzeile(), 40, 100);
     flaeche_->TextAusgeben(LinkerRand, 400, KonjKopfzeile());

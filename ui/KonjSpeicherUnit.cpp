@@ -26,7 +26,7 @@ void TKonjSpeicherForm::FormCreate(QObject* /*Sender*/) {
     // The hourglass goes again also when writing fails. The file is written as a
     // whole or not at all: a failed write keeps the file it was to replace.
     TSanduhr sanduhr;
-    TextdateiSchreiben(SaveDialog1.Dateiname, Konjunktionstext(TKonjZiel::Datei));
+    TextdateiSchreiben(SaveDialog1.Dateiname, Konjunktionstext(TAusgabeSenke::Datei));
 }
 
 }  // namespace zenaro

@@ -113,11 +113,11 @@ std::string Abstand(Extended abstand) {
 
 }  // namespace
 
-std::string KonjTitelzeile(TKonjZiel ziel) {
+std::string KonjTitelzeile(TAusgabeSenke senke) {
     const std::string grenze = ZahlText(KonjGrenzgroesse, 4, 1);
     if (AlleObjekteModus)
         return Einsetzen(
-            ziel == TKonjZiel::Fenster ? TextNr::KonjTitelAmFenster : TextNr::KonjTitelAm,
+            senke == TAusgabeSenke::Fenster ? TextNr::KonjTitelAmFenster : TextNr::KonjTitelAm,
             {Startdatum.Text(), Startzeit.Text(), grenze});
     return Einsetzen(TextNr::KonjTitelVonBis, {Startdatum.Text(), Startzeit.Text(),
                                                Stopdatum.Text(), Stopzeit.Text(), grenze});
@@ -145,11 +145,11 @@ std::string KonjZeile(const TKonjunktionsZeile& zeile) {
     return text;
 }
 
-std::vector<std::string> KonjLegende(TKonjZiel ziel) {
+std::vector<std::string> KonjLegende(TAusgabeSenke senke) {
     std::vector<std::string> zeilen;
     zeilen.push_back(Vorlage(TextNr::EphLegende));
-    zeilen.push_back(Vorlage(ziel == TKonjZiel::Fenster ? TextNr::KonjLegendeDatumFenster
-                                                        : TextNr::KonjLegendeDatum));
+    zeilen.push_back(Vorlage(senke == TAusgabeSenke::Fenster ? TextNr::KonjLegendeDatumFenster
+                                                             : TextNr::KonjLegendeDatum));
     for (TextNr nr :
          {TextNr::KonjLegendeObjekt1, TextNr::KonjLegendeObjekt2, TextNr::KonjLegendeOrt1,
           TextNr::KonjLegendeOrt2, TextNr::KonjLegendeHelligkeit, TextNr::KonjLegendeDistanz})
@@ -159,7 +159,7 @@ std::vector<std::string> KonjLegende(TKonjZiel ziel) {
 
 std::string KonjKeineZeile() { return Vorlage(TextNr::KonjKeine); }
 
-std::vector<std::string> Konjunktionstext(TKonjZiel ziel) {
+std::vector<std::string> Konjunktionstext(TAusgabeSenke senke) {
     std::vector<std::string> zeilen{KonjZonenzeile(), std::string()};
     if (AnzahlKonjunktionen <= 0) {
         zeilen.push_back(KonjKeineZeile());
@@ -170,7 +170,7 @@ std::vector<std::string> Konjunktionstext(TKonjZiel ziel) {
     for (std::int32_t i = 1; i <= AnzahlKonjunktionen; ++i)
         zeilen.push_back(KonjZeile(Konjunktionen[i]));
     zeilen.emplace_back();
-    for (std::string& zeile : KonjLegende(ziel)) zeilen.push_back(std::move(zeile));
+    for (std::string& zeile : KonjLegende(senke)) zeilen.push_back(std::move(zeile));
     return zeilen;
 }
 

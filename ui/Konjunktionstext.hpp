@@ -9,16 +9,17 @@
 #include <vector>
 
 #include "engine/ZenaroDef.hpp"
+#include "ui/Ephemeridentext.hpp"
 
 namespace zenaro {
 
-// Where the table goes; the German edition words the title and the first legend
-// line a little differently in the window than in the file and the printout.
-enum class TKonjZiel { Fenster, Datei, Druck };
+// The sink (TAusgabeSenke, shared with the ephemeris table) matters only in the
+// German edition, which words the all-objects title and the first legend line of
+// the window differently.
 
 // The title line: one instant in the all-objects mode, else the range from the
 // start to the stop, and the limiting magnitude of the partners.
-std::string KonjTitelzeile(TKonjZiel ziel);
+std::string KonjTitelzeile(TAusgabeSenke senke);
 // "Alle Zeiten sind in <zone> angegeben und gelten für <location>".
 std::string KonjZonenzeile();
 // The column header and the dash line under it.
@@ -27,7 +28,7 @@ std::string KonjStrichzeile();
 // The row line of one conjunction.
 std::string KonjZeile(const TKonjunktionsZeile& zeile);
 // The legend without its leading empty line: "Legende:" and the seven lines.
-std::vector<std::string> KonjLegende(TKonjZiel ziel);
+std::vector<std::string> KonjLegende(TAusgabeSenke senke);
 // The single line that stands for the table when no conjunction was found.
 std::string KonjKeineZeile();
 
@@ -35,6 +36,6 @@ std::string KonjKeineZeile();
 // line, an empty line, then the column header, the dash line, one row line per
 // conjunction, an empty line and the legend; or, without conjunctions, the zone
 // line, an empty line and the empty-case line.
-std::vector<std::string> Konjunktionstext(TKonjZiel ziel);
+std::vector<std::string> Konjunktionstext(TAusgabeSenke senke);
 
 }  // namespace zenaro

@@ -73,7 +73,7 @@ protected:
     // header and dash line.
     static void KopfPruefen(const TSeite& seite, int W) {
         ASSERT_GE(seite.size(), 4u);
-        const std::string titel = KonjTitelzeile(TKonjZiel::Druck);
+        const std::string titel = KonjTitelzeile(TAusgabeSenke::Druck);
         const std::string zone = KonjZonenzeile();
         EXPECT_EQ(seite[0].Text, Q(titel));
         EXPECT_TRUE(seite[0].Fett);
@@ -100,7 +100,7 @@ TEST_F(KonjFormen, WindowShowsTheTableUnderTheTitleCaption) {
     QPointer<TKonjAusgabeForm> form(new TKonjAusgabeForm(&owner));
     EXPECT_TRUE(form->isVisible() && form->isWindow());
     EXPECT_EQ(form->size(), QSize(834, 336));
-    EXPECT_EQ(form->windowTitle(), Q(KonjTitelzeile(TKonjZiel::Fenster)));
+    EXPECT_EQ(form->windowTitle(), Q(KonjTitelzeile(TAusgabeSenke::Fenster)));
     QPlainTextEdit* memo = form->findChild<QPlainTextEdit*>("Memo1");
     ASSERT_EQ(memo, form->Memo1);
     const QStringList zeilen = memo->toPlainText().split('\n');
@@ -159,7 +159,7 @@ TEST_F(KonjFormen, PrintoutBreaksRowsAndPutsTheLegendOnItsOwnPage) {
         EXPECT_EQ(std::make_pair(fuss.X, fuss.Y), std::make_pair(3000 - 120, 1100));
     }
     // The legend page: an empty line, then "Legende:" in bold at 300.
-    const std::vector<std::string> legende = KonjLegende(TKonjZiel::Druck);
+    const std::vector<std::string> legende = KonjLegende(TAusgabeSenke::Druck);
     for (std::size_t i = 0; i < legende.size(); ++i) {
         EXPECT_EQ(seiten[2][i].Text, Q(legende[i]));
         EXPECT_EQ(std::make_pair(seiten[2][i].X, seiten[2][i].Y),

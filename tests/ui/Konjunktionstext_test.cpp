@@ -100,32 +100,33 @@ TEST_F(KonjunktionstextTest, ColumnsLineUpWithHeaderAndDashRuns) {
 }
 
 TEST_F(KonjunktionstextTest, TitleZoneAndEmptyLinesOfBothModesAndEditions) {
-    EXPECT_EQ(KonjTitelzeile(TKonjZiel::Fenster),
+    EXPECT_EQ(KonjTitelzeile(TAusgabeSenke::Fenster),
               "Konjunktionen vom 05.01.2026 um 01:00 bis zum 07.01.2026 um 23:30 bis "
               "Grenzgr\xF6\xDF"
               "e  5.0");
     EXPECT_EQ(KonjZonenzeile(), "Alle Zeiten sind in MEZ angegeben und gelten f\xFCr B\xFClach");
-    EXPECT_EQ(Konjunktionstext(TKonjZiel::Datei),
+    EXPECT_EQ(Konjunktionstext(TAusgabeSenke::Datei),
               (std::vector<std::string>{KonjZonenzeile(), "",
                                         "keine Konjunktionen im angegebenen Zeitraum"}));
     AlleObjekteModus = true;
-    EXPECT_EQ(KonjTitelzeile(TKonjZiel::Fenster),
+    EXPECT_EQ(KonjTitelzeile(TAusgabeSenke::Fenster),
               "Konjunktionen f\xFCr 05.01.2026 um 01:00 bis Helligkeit  5.0");
-    EXPECT_EQ(KonjTitelzeile(TKonjZiel::Druck),
+    EXPECT_EQ(KonjTitelzeile(TAusgabeSenke::Druck),
               "Konjunktionen am 05.01.2026 um 01:00 bis Helligkeit  5.0");
-    EXPECT_EQ(KonjTitelzeile(TKonjZiel::Datei), KonjTitelzeile(TKonjZiel::Druck));
+    EXPECT_EQ(KonjTitelzeile(TAusgabeSenke::Datei), KonjTitelzeile(TAusgabeSenke::Druck));
 
     Englisch = true;
-    EXPECT_EQ(KonjTitelzeile(TKonjZiel::Fenster),
+    EXPECT_EQ(KonjTitelzeile(TAusgabeSenke::Fenster),
               "Conjunctions on 05.01.2026 at 01:00 down to magnitude  5.0");
-    EXPECT_EQ(KonjTitelzeile(TKonjZiel::Druck), KonjTitelzeile(TKonjZiel::Fenster));
+    EXPECT_EQ(KonjTitelzeile(TAusgabeSenke::Druck), KonjTitelzeile(TAusgabeSenke::Fenster));
     AlleObjekteModus = false;
-    EXPECT_EQ(KonjTitelzeile(TKonjZiel::Druck),
+    EXPECT_EQ(KonjTitelzeile(TAusgabeSenke::Druck),
               "Conjunctions from 05.01.2026 at 01:00 to 07.01.2026 at 23:30 down to "
               "magnitude  5.0");
     EXPECT_EQ(KonjZonenzeile(),
               "All time values are given in MEZ and are valid for location B\xFClach");
-    EXPECT_EQ(KonjLegende(TKonjZiel::Fenster)[1], "Date/Time      = Date and Time of calculation");
+    EXPECT_EQ(KonjLegende(TAusgabeSenke::Fenster)[1],
+              "Date/Time      = Date and Time of calculation");
 }
 
 }  // namespace
