@@ -1,14 +1,204 @@
 #include "ui/ZenaroDruckUnit.hpp"
 
 #include <QWidget>
+#include <vector>
 
+#include "engine/ZenaroDef.hpp"
+#include "ui/Ephemeridentext.hpp"
 #include "ui/Plattform/Drucken.hpp"
+#include "ui/Texte.hpp"
 
 namespace zenaro {
 
+namespace {
+
+const QString Tabellenschrift = QStringLiteral("Courier New");  // fixed pitch
+const QString Titelschrift = QStringLiteral("Arial");
+
+constexpr int Rand = 200;  // left edge of the table lines
+constexpr int Zeilenabstand = 100;
+
+}  // namespace
+
 TDruckForm::TDruckForm(QWidget* Owner) : QObject(Owner), owner_(Owner) {
     setObjectName(QStringLiteral("DruckForm"));
+    FormCreate();
+}
+
+void TDruckForm::FormCreate() {
+    IDrucker& drucker = Drucker();
+    drucker.SetzeQuerformat();
+    if (drucker.DruckdialogAusfuehren(owner_)) {
+        ZeilenHolen();
+        flaeche_ = &drucker.Flaeche();
+        IDruckflaeche& f = *flaeche_;
+        f.DokumentBeginnen();
+        try {
+            f.SetzeSchriftname(Tabellenschrift);
+            f.SetzeSchriftgroesse(7);
+            W_ = f.Seitenbreite();
+            H_ = f.Seitenhoehe();
+            seitennummer_ = 0;
+            KopfDrucken();
+
+            for (const std::string& zeile : zeilen_) {
+                if (y_ >= H_ - 300) {
+                    FussDrucken();
+                    f.NeueSeiteBeginnen();
+                    KopfDrucken();
+                }
+                f.SetzeSchriftgroesse(7);
+                f.TextAusgeben(Rand, y_, zeile);
+                y_ += Zeilenabstand;
+                if (!AlleObjekteModus && ++gruppe_ > 5) {
+                    gruppe_ = 1;
+                    y_ += Zeilenabstand;
+                }
+            }
+
+            if (AnzahlZeilen > 0) {
+                // The legend stays on one page.
+                if (y_ >= H_ - 1800) {
+                    FussDrucken();
+                    f.NeueSeiteBeginnen();
+                    NeueSeite();
+                }
+                y_ += Zeilenabstand;
+                for (const TTextZeile& zeile : legende_) {
+                    const bool titel = zeile.Art == TZeilenArt::LegendenTitel;
+                    if (titel) f.SetzeFett(true);
+                    f.TextAusgeben(Rand, y_, zeile.Text);
+                    if (titel) f.SetzeFett(false);
+                    y_ += Zeilenabstand;
+                }
+            }
+
+            FussDrucken();
+        } catch (...) {
+            // Nothing half printed goes to the printer.
+            f.DokumentAbbrechen();
+            throw;
+        }
+        f.DokumentBeenden();
+    }
     deleteLater();
+}
+
+void TDruckForm::ZeilenHolen() {
+    for (auto& zeile : Ephemeridentext(TAusgabeSenke::Druck)) {
+        switch (zeile.Art) {
+            case TZeilenArt::Titel:
+                titel_ = std::move(zeile.Text);
+                break;
+            case TZeilenArt::Element:
+            case TZeilenArt::HellLeer:
+            case TZeilenArt::HellKopf:
+            case TZeilenArt::HellSatz:
+            case TZeilenArt::Zone:
+            case TZeilenArt::Daemmerung:
+            case TZeilenArt::Kopf:
+            case TZeilenArt::Strich:
+                kopf_.push_back(std::move(zeile));
+                break;
+            case TZeilenArt::Zeile:
+                zeilen_.push_back(std::move(zeile.Text));
+                break;
+            case TZeilenArt::LegendenTitel:
+            case TZeilenArt::Legende:
+                legende_.push_back(std::move(zeile));
+                break;
+            // The printout sets the title apart by its own positions, leaves the
+            // group lines by its own counter and starts the legend itself.
+            case TZeilenArt::Leer:
+            case TZeilenArt::Gruppe:
+            case TZeilenArt::LegendenLeer:
+                break;
+        }
+    }
+}
+
+void TDruckForm::KopfDrucken() {
+    IDruckflaeche& f = *flaeche_;
+    const int laenge = static_cast<int>(titel_.size());
+    f.SetzeSchriftname(Titelschrift);
+    f.SetzeSchriftgroesse(12);
+    f.SetzeFett(true);
+    f.TextAusgeben(W_ / 2 - (laenge / 2) * 45, 0, titel_);
+    f.SetzeSchriftname(Tabellenschrift);
+    f.SetzeFett(false);
+    f.SetzeSchriftgroesse(8);
+
+    if (AlleObjekteModus) {
+        for (const TTextZeile& zeile : kopf_) {
+            switch (zeile.Art) {
+                case TZeilenArt::Zone:
+                    y_ = 300;
+                    ZentriertDrucken(zeile.Text);
+                    break;
+                case TZeilenArt::Daemmerung:
+                    y_ = 450;
+                    ZentriertDrucken(zeile.Text);
+                    break;
+                case TZeilenArt::Kopf:
+                    f.SetzeSchriftgroesse(7);
+                    f.TextAusgeben(Rand, 600, zeile.Text);
+                    break;
+                case TZeilenArt::Strich:
+                    f.TextAusgeben(Rand, 700, zeile.Text);
+                    break;
+                default:
+                    break;
+            }
+        }
+        y_ = 800;
+    } else {
+        y_ = 300;
+        for (const TTextZeile& zeile : kopf_) {
+            switch (zeile.Art) {
+                case TZeilenArt::Element:
+                case TZeilenArt::HellKopf:
+                case TZeilenArt::HellSatz:
+                    ZentriertDrucken(zeile.Text);
+                    y_ += Zeilenabstand;
+                    break;
+                case TZeilenArt::HellLeer:
+                    y_ += Zeilenabstand;
+                    break;
+                case TZeilenArt::Zone:
+                case TZeilenArt::Daemmerung:
+                    ZentriertDrucken(zeile.Text);
+                    y_ += 150;
+                    break;
+                case TZeilenArt::Kopf:
+                    f.SetzeSchriftgroesse(7);
+                    [[fallthrough]];
+                case TZeilenArt::Strich:
+                    f.TextAusgeben(Rand, y_, zeile.Text);
+                    y_ += Zeilenabstand;
+                    break;
+                default:
+                    break;
+            }
+        }
+    }
+    gruppe_ = 1;
+    ++seitennummer_;
+}
+
+void TDruckForm::NeueSeite() {
+    y_ = 200;
+    gruppe_ = 1;
+    ++seitennummer_;
+}
+
+void TDruckForm::FussDrucken() {
+    flaeche_->TextAusgeben(W_ / 2 - 120, H_ - 100,
+                           Text(TextNr::DruckSeite) + QStringLiteral("%1").arg(seitennummer_, 3));
+}
+
+void TDruckForm::ZentriertDrucken(const std::string& zeile) {
+    const int laenge = static_cast<int>(zeile.size());
+    flaeche_->TextAusgeben(W_ / 2 - (laenge / 2) * 40, y_, zeile);
 }
 
 }  // namespace zenaro

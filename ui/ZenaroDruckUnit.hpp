@@ -1,11 +1,14 @@
 // The printout of the ephemeris text table. The form is never shown: its creation
-// asks for the printer, prints every page (page header, rows, legend, footer with
-// the page number) and releases the form again.
+// sets landscape, asks for the printer, prints every page (page header, rows,
+// legend, a footer with the page number on every page) and releases the form.
+// All positions are device units of the printer.
 #pragma once
 
 #include <QObject>
-#include <QString>
 #include <string>
+#include <vector>
+
+#include "ui/Ephemeridentext.hpp"
 
 class QWidget;
 
@@ -21,22 +24,29 @@ public:
 
 private:
     void FormCreate();
+    // The lines of the text table for the printout, sorted by their place.
+    void ZeilenHolen();
     // The page header of the current page; sets y to the first row position.
     void KopfDrucken();
-    // Starts the legend page (no page header).
+    // Starts the legend page: no page header, y at the top.
     void NeueSeite();
     // "Seite " / "Page " and the page number at the bottom of the page.
     void FussDrucken();
-    // Draws one line of the text table centred on the page at the current y.
+    // Draws a line centred by its character count at the current y.
     void ZentriertDrucken(const std::string& zeile);
 
     QWidget* owner_;
     IDruckflaeche* flaeche_ = nullptr;
-    int W_ = 0;  // page width
-    int H_ = 0;  // page height
+    int W_ = 0;  // printable page width
+    int H_ = 0;  // printable page height
     int y_ = 0;
     int seitennummer_ = 0;
-    int gruppe_ = 1;
+    int gruppe_ = 1;  // rows of the current group of five (single-object mode)
+
+    std::string titel_;
+    std::vector<TTextZeile> kopf_;  // element, brightness, zone, twilight, header, dash
+    std::vector<std::string> zeilen_;
+    std::vector<TTextZeile> legende_;  // "Legende:" and its lines
 };
 
 }  // namespace zenaro

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "ui/Plattform/Meldungen.hpp"
+#include "ui/Plattform/Sanduhr.hpp"
 #include "ui/Texte.hpp"
 
 namespace zenaro {
@@ -21,6 +22,7 @@ QString ReineErweiterung(QString erweiterung) {
 class TQtSpeicherdialog final : public ISpeicherdialogAnzeige {
 public:
     std::optional<QString> Zeigen(QWidget* owner, const TSpeicherDialog& dialog) override {
+        TNormalerCursorImDialog cursor;
         QFileDialog fenster(owner);
         fenster.setAcceptMode(QFileDialog::AcceptSave);
         fenster.setFileMode(QFileDialog::AnyFile);
@@ -37,6 +39,14 @@ TQtSpeicherdialog qtSpeicherdialog;
 ISpeicherdialogAnzeige* installierteAnzeige = nullptr;
 
 }  // namespace
+
+TNormalerCursorImDialog::TNormalerCursorImDialog() : sanduhr_(SanduhrAktiv()) {
+    if (sanduhr_) NormalerCursor();
+}
+
+TNormalerCursorImDialog::~TNormalerCursorImDialog() {
+    if (sanduhr_) SanduhrZeigen();
+}
 
 ISpeicherdialogAnzeige& Speicherdialoge() {
     return installierteAnzeige != nullptr ? *installierteAnzeige : qtSpeicherdialog;

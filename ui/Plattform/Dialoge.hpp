@@ -56,6 +56,19 @@ QString MitStandarderweiterung(const QString& name, const QString& erweiterung);
 // ("Textdateien|*.txt" -> "Textdateien (*.txt)").
 QStringList QtFilter(const QString& filter);
 
+// A system dialog shows the normal mouse cursor even while the program shows the
+// hourglass; the hourglass comes back when the dialog closes.
+class TNormalerCursorImDialog {
+public:
+    TNormalerCursorImDialog();
+    ~TNormalerCursorImDialog();
+    TNormalerCursorImDialog(const TNormalerCursorImDialog&) = delete;
+    TNormalerCursorImDialog& operator=(const TNormalerCursorImDialog&) = delete;
+
+private:
+    bool sanduhr_;
+};
+
 // Replacement for tests: answers each dialog shown with the next preset answer (a
 // file name, or nothing for Cancel; Cancel once the answers run out) and records
 // every dialog shown. It installs itself while it exists and restores the

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "engine/ShortString.hpp"
+#include "ui/Plattform/Dialoge.hpp"
 #include "ui/Texte.hpp"
 
 namespace zenaro {
@@ -65,6 +66,7 @@ void TQtDrucker::SetzeQuerformat() {
 bool TQtDrucker::DruckdialogAusfuehren(QWidget* owner) {
     if (!printer_) SetzeQuerformat();
     if (!pdfDatei_.isEmpty()) return true;
+    TNormalerCursorImDialog cursor;
     QPrintDialog dialog(printer_.get(), owner);
     return dialog.exec() == QDialog::Accepted;
 }

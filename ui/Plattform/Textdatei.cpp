@@ -26,7 +26,9 @@ TTextdatei::TTextdatei(const QString& dateiname) : dateiname_(dateiname) {
     datei_ = std::make_unique<QSaveFile>(dateiname);
     // Never write into the old file directly: it stays whole until the new one is.
     datei_->setDirectWriteFallback(false);
-    if (!datei_->open(QIODevice::WriteOnly)) {
+    // Unbuffered: a write that the disk takes only in part is seen at once (the
+    // buffered device would drop the rest silently and complete the file).
+    if (!datei_->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         datei_.reset();
         Fehler(FehlerZugriffVerweigert, dateiname);
     }
@@ -38,8 +40,11 @@ TTextdatei::~TTextdatei() {
 
 void TTextdatei::ZeileSchreiben(std::string_view zeile) {
     if (!datei_) Fehler(FehlerSchreiben, dateiname_);
-    const auto laenge = static_cast<qint64>(zeile.size());
-    if (datei_->write(zeile.data(), laenge) != laenge || datei_->write("\r\n", 2) != 2) {
+    std::string text;
+    text.reserve(zeile.size() + 2);
+    text.append(zeile).append("\r\n");
+    const auto laenge = static_cast<qint64>(text.size());
+    if (datei_->write(text.data(), laenge) != laenge) {
         datei_->cancelWriting();
         datei_.reset();
         Fehler(FehlerSchreiben, dateiname_);
