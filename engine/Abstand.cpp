@@ -12,8 +12,14 @@ Extended Winkelabstand(Extended alpha1, Extended delta1, Extended alpha2, Extend
 
 Extended Winkelabstand(Extended alpha1, Extended delta1, Extended alpha2, Extended delta2,
                        Extended sinDelta2, Extended cosDelta2) {
-    const Extended x =
-        SINDEG(delta1) * sinDelta2 + COSDEG(delta1) * cosDelta2 * COSDEG(alpha1 - alpha2);
+    return Winkelabstand(alpha1, delta1, alpha2, delta2, SINDEG(delta1), COSDEG(delta1), sinDelta2,
+                         cosDelta2);
+}
+
+Extended Winkelabstand(Extended alpha1, Extended delta1, Extended alpha2, Extended delta2,
+                       Extended sinDelta1, Extended cosDelta1, Extended sinDelta2,
+                       Extended cosDelta2) {
+    const Extended x = sinDelta1 * sinDelta2 + cosDelta1 * cosDelta2 * COSDEG(alpha1 - alpha2);
     Extended d;
     if (std::fabs(x) < AbstandFormelGrenze) {
         d = ARCCOSDEG(x);

@@ -22,8 +22,13 @@ inline constexpr Extended AbstandFormelGrenze = 0.95L;
 Extended Winkelabstand(Extended alpha1, Extended delta1, Extended alpha2, Extended delta2);
 
 // The same with SINDEG(delta2) and COSDEG(delta2) given, for a scan that measures
-// many places from one place (the result is the same to the last bit).
+// many places from one place, or with the sines and cosines of both declinations
+// given, for a search among places whose sines and cosines are taken once per
+// place instead of once per pair (the result is the same to the last bit).
 Extended Winkelabstand(Extended alpha1, Extended delta1, Extended alpha2, Extended delta2,
                        Extended sinDelta2, Extended cosDelta2);
+Extended Winkelabstand(Extended alpha1, Extended delta1, Extended alpha2, Extended delta2,
+                       Extended sinDelta1, Extended cosDelta1, Extended sinDelta2,
+                       Extended cosDelta2);
 
 }  // namespace zenaro

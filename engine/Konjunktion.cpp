@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "astro/MATLIB.hpp"
 #include "astro/TIMLIB.hpp"
 #include "engine/Abstand.hpp"
 #include "engine/Ephemeride.hpp"
@@ -57,6 +58,13 @@ namespace {
 // all have object 1 = KonjPositionen[p].ObjektNr and ascending object 2.
 Feld<std::int32_t, 1, decltype(KonjPositionen)::Kapazitaet> BereichAnfang;
 Feld<std::int32_t, 1, decltype(KonjPositionen)::Kapazitaet> BereichEnde;
+
+// Right ascension in degrees and the sine and cosine of the declination of every
+// position of the current instant, taken once per position instead of once per
+// pair: the separations are the same to the last bit.
+Feld<Extended, 1, decltype(KonjPositionen)::Kapazitaet> AlphaGrad;
+Feld<Extended, 1, decltype(KonjPositionen)::Kapazitaet> SinDek;
+Feld<Extended, 1, decltype(KonjPositionen)::Kapazitaet> CosDek;
 
 bool GleicheZeit(const TKonjunktionsZeile& z, const TKonjPosition& p) {
     return z.Jahr == p.Jahr && z.Monat == p.Monat && z.Tag == p.Tag && z.Zeit == p.Zeit;
@@ -156,13 +164,21 @@ private:
 void KonjPaareSuchen() {
     const std::int32_t n = AnzahlKonjPositionen;
     const bool nurDieserZeitpunkt = NurDieserZeitpunkt();
+    for (std::int32_t p = 1; p <= n; ++p) {
+        AlphaGrad[p] = 15.0L * KonjPositionen[p].RA;
+        SinDek[p] = SINDEG(KonjPositionen[p].Dek);
+        CosDek[p] = COSDEG(KonjPositionen[p].Dek);
+    }
     for (std::int32_t a = 1; a <= n; ++a) {
         const TKonjPosition& pa = KonjPositionen[a];
         BereichAnfang[a] = AnzahlKonjunktionen + 1;
         for (std::int32_t b = 1; b <= n; ++b) {
             if (a == b) continue;
             const TKonjPosition& pb = KonjPositionen[b];
-            const Extended d = Winkelabstand(15.0L * pa.RA, pa.Dek, 15.0L * pb.RA, pb.Dek);
+            // Row b comes first: c = sin da sin db + cos da cos db cos(ab - aa) as
+            // written, the products being the same in either order.
+            const Extended d = Winkelabstand(AlphaGrad[b], pb.Dek, AlphaGrad[a], pa.Dek, SinDek[b],
+                                             CosDek[b], SinDek[a], CosDek[a]);
             if (!(d <= KonjRadius)) continue;
             const bool doppelt = nurDieserZeitpunkt ? SpiegelpaarDiesesZeitpunkts(a, b)
                                                     : SpiegelpaarInTabelle(pa, pb);

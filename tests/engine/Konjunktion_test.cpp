@@ -10,6 +10,7 @@
 #include <random>
 #include <vector>
 
+#include "astro/MATLIB.hpp"
 #include "astro/TIMLIB.hpp"
 #include "engine/Abstand.hpp"
 #include "engine/Ephemeride.hpp"
@@ -49,6 +50,26 @@ bool GleicheZeilen(const TKonjunktionsZeile& a, const TKonjunktionsZeile& b) {
            a.Hell1 == b.Hell1 && a.Hell2 == b.Hell2 && a.Abstand == b.Abstand;
 }
 
+// The separation of the rows a and b written out as documented, every sine and
+// cosine taken for the pair (the right-ascension difference of the flat formula
+// brought into [-180, 180]).
+Extended Trennung(const TKonjPosition& a, const TKonjPosition& b) {
+    const Extended alphaA = 15.0L * a.RA;
+    const Extended alphaB = 15.0L * b.RA;
+    const Extended c =
+        SINDEG(a.Dek) * SINDEG(b.Dek) + COSDEG(a.Dek) * COSDEG(b.Dek) * COSDEG(alphaB - alphaA);
+    Extended d;
+    if (std::fabs(c) < 0.95L) {
+        d = ARCCOSDEG(c);
+    } else {
+        const Extended x = COSDEG((a.Dek + b.Dek) / 2.0L) * std::remainder(alphaB - alphaA, 360.0L);
+        const Extended y = b.Dek - a.Dek;
+        d = std::sqrt(x * x + y * y);
+    }
+    if (d > 180.0L) d = std::fabs(d - 360.0L);
+    return d;
+}
+
 // The pair search as the documented procedure words it: every ordered pair, and for
 // each pair within the radius every row recorded so far looked through for the
 // mirrored pair at the same date and time. No capacity.
@@ -57,7 +78,7 @@ void PaareDurchsuchen(const std::vector<TKonjPosition>& pos,
     for (const TKonjPosition& a : pos) {
         for (const TKonjPosition& b : pos) {
             if (&a == &b) continue;
-            const Extended d = Winkelabstand(15.0L * a.RA, a.Dek, 15.0L * b.RA, b.Dek);
+            const Extended d = Trennung(a, b);
             if (!(d <= KonjRadius)) continue;
             bool doppelt = false;
             for (const TKonjunktionsZeile& z : zeilen)
@@ -200,6 +221,8 @@ TEST_F(KonjPaare, RecordsTheSameRowsAsLookingThroughTheWholeTable) {
     // radius, times that repeat (steps below a minute give one date and time to
     // several instants), and now and then positions out of object order or an
     // object twice, so that every case of the duplicate test is met.
+    // Radius 20: the pairs measured by the arc cosine are recorded too.
+    KonjRadius = 20.0L;
     std::mt19937 zufall(20261209);
     std::uniform_int_distribution<int> wuerfel(0, 99);
     std::uniform_real_distribution<double> streuung(-1.5, 1.5);
@@ -218,11 +241,16 @@ TEST_F(KonjPaare, RecordsTheSameRowsAsLookingThroughTheWholeTable) {
                 nr = ungeordnet ? 1 + wuerfel(zufall) % 8 : nr + 1 + wuerfel(zufall) % 3;
                 Extended ra = 360.0L + static_cast<Extended>(streuung(zufall));
                 if (ra >= 360.0L) ra -= 360.0L;
+                // Now and then a place far off, measured by the arc cosine.
+                Extended dek = 30.0L + static_cast<Extended>(streuung(zufall));
+                if (wuerfel(zufall) < 15) {
+                    ra = static_cast<Extended>(wuerfel(zufall)) * 3.6L;
+                    dek = static_cast<Extended>(wuerfel(zufall)) * 1.8L - 89.0L;
+                }
                 const Extended z = gemischteZeit
                                        ? 20.0L + static_cast<Extended>(wuerfel(zufall) % 2) / 100.0L
                                        : zeit;
-                pos.push_back(
-                    Position(nr, ra, 30.0L + static_cast<Extended>(streuung(zufall)), 8.0L, z));
+                pos.push_back(Position(nr, ra, dek, 8.0L, z));
             }
             PositionenSetzen(pos);
             KonjPaareSuchen();
@@ -381,6 +409,21 @@ TEST_F(KonjSuche, PositionIsTheTopocentricPlaceAndMagnitudeAtTheLocalDateAndTime
     ASSERT_EQ(AnzahlKonjPositionen, 2);
     EXPECT_EQ(KonjPositionen[2].Hell, 3.0L);
     EXPECT_EQ(KonjPositionen[2].RA, p.RA);
+}
+
+TEST(KonjZeit, TheTimeOfAPositionIsWholeHoursPlusTheRemainingMinutes) {
+    // A position's time is k = whole part of (hour * 60 + 0.5) minutes, written as the
+    // whole hours of k plus its remaining minutes / 100; the ephemeris encoding the
+    // positions share gives that for every local hour of a day.
+    for (std::int32_t minute = 0; minute <= 1440; ++minute) {
+        for (const Extended versatz : {-0.4999L, 0.0L, 0.4999L}) {
+            const Extended stunde = (static_cast<Extended>(minute) + versatz) / 60.0L;
+            if (stunde < 0.0L) continue;
+            const std::int32_t k = static_cast<std::int32_t>(std::trunc(stunde * 60.0L + 0.5L));
+            const Extended erwartet = static_cast<Extended>(k / 60) + (k % 60) / 100.0L;
+            ASSERT_EQ(StundenPunktMinuten(stunde), erwartet) << stunde;
+        }
+    }
 }
 
 TEST_F(KonjSuche, PositionAgreesWithTheEphemerisRowOfTheSameInstant) {
