@@ -221,14 +221,17 @@ TEST_F(KonjPaare, RecordsTheSameRowsAsLookingThroughTheWholeTable) {
     // radius, times that repeat (steps below a minute give one date and time to
     // several instants), and now and then positions out of object order or an
     // object twice, so that every case of the duplicate test is met.
-    // Radius 20: the pairs measured by the arc cosine are recorded too.
-    KonjRadius = 20.0L;
+    // Radii from small to beyond 90 degrees: the pairs measured by the arc cosine are
+    // recorded too, and pairs far apart in declination are passed over unmeasured
+    // only where that changes nothing.
+    const Extended radien[] = {0.5L, 2.0L, 20.0L, 90.0L, 120.0L};
     std::mt19937 zufall(20261209);
     std::uniform_int_distribution<int> wuerfel(0, 99);
     std::uniform_real_distribution<double> streuung(-1.5, 1.5);
     std::int32_t zeilenGesamt = 0;
     for (int durchgang = 0; durchgang < 60; ++durchgang) {
         AnzahlKonjunktionen = 0;
+        KonjRadius = radien[durchgang % 5];
         std::vector<TKonjunktionsZeile> erwartet;
         for (int zeitpunkt = 0; zeitpunkt < 8; ++zeitpunkt) {
             const Extended zeit = 20.0L + static_cast<Extended>(wuerfel(zufall) % 3) / 100.0L;
@@ -265,6 +268,20 @@ TEST_F(KonjPaare, RecordsTheSameRowsAsLookingThroughTheWholeTable) {
     }
     EXPECT_GT(zeilenGesamt, 1000);  // the comparison met plenty of rows
     EXPECT_FALSE(KonjunktionenVoll);
+
+    // Beyond a radius of 90 degrees the fold brings nearly opposite places within it
+    // (about 119.2 degrees here, 160 apart in declination): they are measured.
+    KonjRadius = 120.0L;
+    AnzahlKonjunktionen = 0;
+    const std::vector<TKonjPosition> gegenueber = {Position(1, 0.0L, 80.0L),
+                                                   Position(2, 180.0L, -80.0L)};
+    PositionenSetzen(gegenueber);
+    KonjPaareSuchen();
+    std::vector<TKonjunktionsZeile> erwartet;
+    PaareDurchsuchen(gegenueber, erwartet);
+    ASSERT_EQ(erwartet.size(), 1u);
+    ASSERT_EQ(AnzahlKonjunktionen, 1);
+    EXPECT_TRUE(GleicheZeilen(Konjunktionen[1], erwartet[0]));
 }
 
 TEST_F(KonjPaare, AFullTableStopsRecordingAndRaisesTheFlag) {
