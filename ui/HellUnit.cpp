@@ -82,7 +82,10 @@ std::string Zahl(Extended x) { return ZahlText(x, 5, 1); }
 // back as the number it shows.
 QString MitPlus(Extended x) {
     std::string text = Zahl(x);
-    if (x > 0) text.insert(text.find_first_not_of(' '), "+");
+    if (x > 0) {
+        const std::size_t ziffern = text.find_first_not_of(' ');
+        text.insert(ziffern == std::string::npos ? text.size() : ziffern, "+");
+    }
     return QString::fromStdString(text);
 }
 
