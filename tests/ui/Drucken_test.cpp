@@ -60,6 +60,14 @@ TEST(Drucken, QtPrinterWritesLandscapePagesAt600DotsPerInch) {
     EXPECT_TRUE(inhalt.contains("LiberationSans-Bold"));
 }
 
+TEST(Drucken, APrinterThatCannotBeginRaisesThePrintingError) {
+    test::Anwendung();
+    TQtDrucker drucker(QStringLiteral("/nonexistent-directory/druck.pdf"));
+    drucker.SetzeQuerformat();
+    EXPECT_THROW(drucker.DokumentBeginnen(), EDruckfehler);
+    drucker.DokumentBeenden();  // nothing begun: nothing happens
+}
+
 TEST(Drucken, DocumentedFontNamesMapToMetricCompatibleFamilies) {
     EXPECT_EQ(DruckSchriftfamilie(QStringLiteral("Courier New")),
               QStringLiteral("Liberation Mono"));

@@ -244,22 +244,6 @@ TEST_F(ZenaroDruckUnit_, RowsBreakPagesGroupsRestartAndTheLegendGetsItsOwnPage) 
     EXPECT_EQ(s3.back().Y, 2200 - 100);
 }
 
-TEST_F(ZenaroDruckUnit_, LegendStaysOnThePageWhenItFits) {
-    Zeilen(10);
-    TDruckRekorder rekorder(true, W, 4800);
-    Drucken(rekorder);
-    const auto seiten = rekorder.Seiten();
-    ASSERT_EQ(seiten.size(), 1u);
-    // Ten rows from 1100 with free lines after rows 5 and 10: y = 2300, then the
-    // legend's empty line.
-    const auto& s = seiten[0];
-    const auto legende = std::find_if(
-        s.begin(), s.end(), [](const TEintrag& e) { return e.Text == QStringLiteral("Legende:"); });
-    ASSERT_NE(legende, s.end());
-    EXPECT_EQ(legende->Y, 2400);
-    EXPECT_EQ(s.back().Text, QStringLiteral("Seite   1"));
-}
-
 TEST_F(ZenaroDruckUnit_, AllObjectsModeFiltersRowsAndHasNoGroups) {
     AlleObjekteModus = true;
     NurSichtbare = false;

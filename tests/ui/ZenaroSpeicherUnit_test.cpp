@@ -225,5 +225,17 @@ TEST_F(ZenaroSpeicherUnit_, DirectoryRefusingTheNewFileRaisesTheErrorAndKeepsThe
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 
+TEST(Speicherdialog, DefaultExtensionOnlyForANameWithoutOne) {
+    const QString txt = QStringLiteral("txt");
+    EXPECT_EQ(MitStandarderweiterung(QStringLiteral("/a.b/bericht"), txt),
+              QStringLiteral("/a.b/bericht.txt"));
+    EXPECT_EQ(MitStandarderweiterung(QStringLiteral("/a/bericht.dat"), txt),
+              QStringLiteral("/a/bericht.dat"));
+    EXPECT_EQ(MitStandarderweiterung(QStringLiteral("bericht"), QStringLiteral("*.txt")),
+              QStringLiteral("bericht.txt"));
+    EXPECT_EQ(QtFilter(QStringLiteral("Textdateien|*.txt")),
+              QStringList{QStringLiteral("Textdateien (*.txt)")});
+}
+
 }  // namespace
 }  // namespace zenaro

@@ -29,9 +29,9 @@ void IDruckflaeche::TextAusgeben(int x, int y, std::string_view win1252) {
 IDrucker& Drucker() {
     if (installierterDrucker != nullptr) return *installierterDrucker;
     // The one printer of the program, made when first used (it needs the
-    // application object).
-    static TQtDrucker drucker;
-    return drucker;
+    // application object) and kept to the end, past the application object.
+    static TQtDrucker* drucker = new TQtDrucker;
+    return *drucker;
 }
 
 void SetzeDrucker(IDrucker* drucker) { installierterDrucker = drucker; }
