@@ -1,0 +1,202 @@
+// The main window's creation from the tables and settings and its exit with the
+// four files written through the data model.
+#include <gtest/gtest.h>
+#include <utime.h>
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <ctime>
+#include <fstream>
+#include <iterator>
+
+#include "HauptUmgebung.hpp"
+#include "engine/Datendateien.hpp"
+
+namespace zenaro {
+namespace {
+
+using test::THauptfensterTest;
+
+// A file's modification time set to a local date and time.
+void ZeitSetzen(const std::string& pfad, int jahr, int monat, int tag, int h, int m, int s) {
+    std::tm zeit{};
+    zeit.tm_year = jahr - 1900;
+    zeit.tm_mon = monat - 1;
+    zeit.tm_mday = tag;
+    zeit.tm_hour = h;
+    zeit.tm_min = m;
+    zeit.tm_sec = s;
+    zeit.tm_isdst = -1;
+    const utimbuf zeiten{std::mktime(&zeit), std::mktime(&zeit)};
+    ASSERT_EQ(utime(pfad.c_str(), &zeiten), 0);
+}
+
+std::string Inhalt(const std::string& pfad) {
+    std::ifstream datei(pfad, std::ios::binary);
+    return {std::istreambuf_iterator<char>(datei), {}};
+}
+
+using Hauptfenster = THauptfensterTest;
+
+TEST_P(Hauptfenster, ErzeugungFuelltDieFelderAusTabellenUndEinstellungen) {
+    Startdatum = "01/02/2026";
+    Stopdatum = "03/04/2026";
+    SchrittTage = 3;
+    SchrittStunden = 0.0L;
+    DaemmerungsHoehe = -12;
+    ZonenIndex = 28;
+    DeepSkyAnzeigen = false;
+    DeepSkyRadius = 2.5L;
+    AlleObjekte = true;
+    NurSichtbare = false;
+    Grenzgroesse = 9.5L;
+    KonjRadius = 2.0L;
+    KonjGrenzgroesse = 12.0L;
+    ElementeGeaendert = true;
+    // The elements file is found whatever the case of its name.
+    verzeichnis.Schreiben("bahnelem.DAT", 0);
+    ZeitSetzen(verzeichnis.Pfad() + "/bahnelem.DAT", 2026, 12, 7, 18, 5, 9);
+
+    Form();
+    EXPECT_TRUE(meldungen.Eintraege().empty());
+    EXPECT_FALSE(ElementeGeaendert);
+
+    EXPECT_EQ(AktOrt, 1);
+    EXPECT_EQ(Feld<QComboBox>("OrtComboBox")->count(), 2);
+    EXPECT_EQ(Feld<QComboBox>("OrtComboBox")->currentText(), "Hamburg");
+    EXPECT_EQ(AktObjekt, 3);
+    EXPECT_EQ(Feld<QComboBox>("NameCombobox")->count(), 3);
+    EXPECT_EQ(Feld<QComboBox>("NameCombobox")->currentText(), "2P/Encke");
+    // The file time, not the object counter.
+    EXPECT_EQ(
+        Feld<QGroupBox>("ObjektBox")->title(),
+        T(" Kometen - Stand: 07.12.2026 18:05:09 ", " Comets - file date: 07.12.2026 18:05:09 "));
+
+    // Only the English edition writes its stored dates with dots.
+    const std::string start = GetParam() ? "01.02.2026" : "01/02/2026";
+    EXPECT_EQ(Startdatum.Text(), start);
+    EXPECT_EQ(Stopdatum.Text(), GetParam() ? "03.04.2026" : "03/04/2026");
+    EXPECT_EQ(Feld("StartdatumEdit")->text().toStdString(), start);
+    EXPECT_EQ(Feld("Startzeitedit")->text(), "01:00");
+
+    EXPECT_EQ(Feld("TageEdit")->text(), "3");
+    EXPECT_EQ(Feld("SonnenHoeheEdit")->text(), "-12");
+    EXPECT_EQ(Feld("StundenEdit")->text(), "0.0");
+    EXPECT_EQ(Feld("RadiusEdit")->text(), "2.5");
+    EXPECT_EQ(Feld("LimitEdit")->text(), " 9.5");
+    EXPECT_EQ(Feld("KRadiusEdit")->text(), "2.0");
+    EXPECT_EQ(Feld("KLimitEdit")->text(), "12.0");
+    EXPECT_EQ(Feld<QComboBox>("ZoneComboBox")->count(), 52);
+    EXPECT_EQ(Feld<QComboBox>("ZoneComboBox")->currentText(), "MESZ");
+
+    EXPECT_FALSE(Feld<QCheckBox>("NGCCheckBox")->isChecked());
+    EXPECT_FALSE(Feld("RadiusEdit")->isEnabled());
+    EXPECT_TRUE(Feld<QCheckBox>("AllCheckBox")->isChecked());
+    EXPECT_TRUE(Feld<QCheckBox>("SortCheckBox")->isEnabled());
+    EXPECT_TRUE(Feld<QCheckBox>("SichtbareCheckBox")->isEnabled());
+    EXPECT_FALSE(Feld<QCheckBox>("SichtbareCheckBox")->isChecked());
+    EXPECT_FALSE(Feld<QCheckBox>("KonjCheckBox")->isChecked());
+    EXPECT_FALSE(Feld("KRadiusEdit")->isEnabled());
+    EXPECT_FALSE(Feld("KLimitEdit")->isEnabled());
+    EXPECT_FALSE(Feld<QPushButton>("HellButton")->isEnabled());
+    EXPECT_FALSE(Feld("GrohaEdit")->isEnabled());
+}
+
+TEST_P(Hauptfenster, LeereTabellenOhneElementdateiUndFremderZonenindex) {
+    AnzahlObjekte = 0;
+    AnzahlOrte = 0;
+    ZonenIndex = 60;
+    Form();
+    EXPECT_TRUE(meldungen.Eintraege().empty());
+    EXPECT_EQ(AktObjekt, 0);
+    EXPECT_EQ(AktOrt, 0);
+    // Without an elements file the object counter stays.
+    EXPECT_EQ(Feld<QGroupBox>("ObjektBox")->title(),
+              T(" Bahnelemente (0 von 0) ", " Orbital elements (0 out of 0) "));
+    EXPECT_TRUE(Feld("PeriduEdit")->text().isEmpty());
+    EXPECT_TRUE(Feld("PhiEdit")->text().isEmpty());
+    EXPECT_EQ(Feld<QComboBox>("ZoneComboBox")->currentIndex(), -1);
+    EXPECT_TRUE(Feld<QComboBox>("ZoneComboBox")->currentText().isEmpty());
+
+    // The buttons that need an entry are disabled, and their handlers do nothing.
+    for (const char* knopf :
+         {"ObjektSpeicherButton", "ObjektLoeschButton", "OrtSpeicherButton", "OrtLoeschButton"})
+        EXPECT_FALSE(Feld<QPushButton>(knopf)->isEnabled()) << knopf;
+    const auto vorher = verzeichnis.Inhalt();
+    form->ObjektSpeicherButtonClick();
+    form->ObjektLoeschButtonClick();
+    form->OrtSpeicherButtonClick();
+    form->OrtLoeschButtonClick();
+    EXPECT_TRUE(meldungen.Eintraege().empty());
+    EXPECT_EQ(verzeichnis.Inhalt(), vorher);
+    EXPECT_EQ(AnzahlObjekte, 0);
+    EXPECT_EQ(AnzahlOrte, 0);
+    EXPECT_FALSE(ElementeGeaendert);
+
+    // New entries make the buttons usable.
+    form->ObjektNeuButtonClick();
+    form->OrtNeuButtonClick();
+    EXPECT_EQ(AktObjekt, 1);
+    EXPECT_EQ(AktOrt, 1);
+    EXPECT_TRUE(Feld<QPushButton>("ObjektSpeicherButton")->isEnabled());
+    EXPECT_TRUE(Feld<QPushButton>("OrtLoeschButton")->isEnabled());
+}
+
+TEST_P(Hauptfenster, EndeMitNeinSchreibtNichtsUndLaesstDasFensterOffen) {
+    meldungen.SetzeAntwort(false);
+    Form().show();
+    const auto vorher = verzeichnis.Inhalt();
+    Feld<QPushButton>("EndeButton")->click();
+    EXPECT_FALSE(form->close());
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(verzeichnis.Inhalt(), vorher);
+    ASSERT_EQ(meldungen.Eintraege().size(), 2u);
+    EXPECT_EQ(meldungen.Eintraege()[0].art, TMeldungsart::Frage);
+    EXPECT_EQ(meldungen.Eintraege()[0].text,
+              T("Soll das Programm wirklich beendet werden?", "Do you really want to quit?"));
+}
+
+TEST_P(Hauptfenster, EndeSchreibtDieElementeNurNachAenderungen) {
+    Startdatum = "01/02/2026";
+    verzeichnis.Schreiben("Bahnelem.dat", 7);
+    Form();
+
+    TCloseAction aktion = TCloseAction::caNone;
+    form->FormClose(aktion);
+    EXPECT_EQ(aktion, TCloseAction::caFree);
+    EXPECT_EQ(meldungen.Eintraege().size(), 1u);
+    // Unchanged objects: the elements file stays as it was.
+    EXPECT_EQ(Inhalt(verzeichnis.Pfad() + "/Bahnelem.dat").size(), 7u);
+    EXPECT_EQ(Inhalt(verzeichnis.Pfad() + "/Orte.dat").size(), 2 * SatzgroesseOrt);
+    EXPECT_EQ(Inhalt(verzeichnis.Pfad() + "/hell.dta").size(), 0u);
+    const std::string ini = Inhalt(verzeichnis.Pfad() + "/ZenaroWin.ini");
+    EXPECT_EQ(ini.size(), SatzgroesseEinstellungen);
+    EXPECT_EQ(ini.substr(1, 10), GetParam() ? "01.02.2026" : "01/02/2026");
+
+    // A changed object table is written too.
+    form.reset();
+    Form();
+    ElementeGeaendert = true;
+    TCloseAction zweite = TCloseAction::caNone;
+    form->FormClose(zweite);
+    EXPECT_EQ(zweite, TCloseAction::caFree);
+    EXPECT_EQ(Inhalt(verzeichnis.Pfad() + "/Bahnelem.dat").size(), 3 * SatzgroesseBahnelement);
+}
+
+TEST_P(Hauptfenster, SchreibfehlerBeimEndeLaesstDasFensterOffen) {
+    Form().show();
+    // The data directory has gone: the first file cannot be written.
+    DatenVerzeichnis = verzeichnis.Pfad() + "/fehlt/";
+    ElementeGeaendert = true;
+    EXPECT_FALSE(form->close());
+    EXPECT_TRUE(form->isVisible());
+    ASSERT_EQ(meldungen.Eintraege().size(), 2u);
+    EXPECT_EQ(meldungen.Eintraege()[1].art, TMeldungsart::Fehler);
+    EXPECT_TRUE(meldungen.Eintraege()[1].text.contains("Bahnelem.dat"))
+        << meldungen.Eintraege()[1].text.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Ausgaben, Hauptfenster, ::testing::Bool());
+
+}  // namespace
+}  // namespace zenaro
