@@ -1,6 +1,7 @@
 #include "engine/Durchgaenge.hpp"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "astro/MATLIB.hpp"
@@ -39,6 +40,40 @@ std::string MitHelligkeit(const std::string& bezeichnung, Extended hell) {
 // Number of loaded entries of a catalogue, held within its capacity.
 std::int32_t Geladen(std::int32_t anzahl, std::int32_t kapazitaet) {
     return std::clamp(anzahl, 0, kapazitaet);
+}
+
+// Sine and cosine of a catalogue entry's declination, kept from the last row that
+// measured the entry: taken again only when the declination is not the one they were
+// taken of (equal value and sign, so the same Extended number), so every separation
+// is the same to the last bit as with sine and cosine taken for each row. A place
+// that is not a number is never equal to itself and is measured afresh each time.
+struct TDekWerte {
+    Extended Dek = 0.0L;
+    Extended Sin = 0.0L;
+    Extended Cos = 1.0L;
+    bool Gueltig = false;
+};
+
+const TDekWerte& DekWerte(TDekWerte& werte, Extended dek) {
+    if (!(werte.Gueltig && werte.Dek == dek && std::signbit(werte.Dek) == std::signbit(dek))) {
+        werte.Dek = dek;
+        werte.Sin = SINDEG(dek);
+        werte.Cos = COSDEG(dek);
+        werte.Gueltig = true;
+    }
+    return werte;
+}
+
+Feld<TDekWerte, 1, MaxNGC> NGCDek;
+Feld<TDekWerte, 1, MaxIC> ICDek;
+Feld<TDekWerte, 1, MaxSterne> SternDek;
+
+// Separation of a catalogue entry from the row's place (alpha, delta, with the sine
+// and cosine of delta), the entry first as the passage search measures it.
+Extended EintragAbstand(Extended ra, Extended dek, TDekWerte& werte, Extended alpha, Extended delta,
+                        Extended sinDelta, Extended cosDelta) {
+    const TDekWerte& w = DekWerte(werte, dek);
+    return Winkelabstand(ra, dek, alpha, delta, w.Sin, w.Cos, sinDelta, cosDelta);
 }
 
 }  // namespace
@@ -83,7 +118,7 @@ void DurchgangSuchen(TEphemeridenZeile& Zeile) {
     for (std::int32_t i = 1; i <= anzahlNGC; ++i) {
         const TDeepSkyObjekt& objekt = NGCKatalog[i];
         const Extended abstand =
-            Winkelabstand(objekt.RA, objekt.Dek, alpha, delta, sinDelta, cosDelta);
+            EintragAbstand(objekt.RA, objekt.Dek, NGCDek[i], alpha, delta, sinDelta, cosDelta);
         if (naeher(abstand)) {
             Zeile.Distanz = abstand;
             Zeile.NaheBei = DeepSkyBezeichnung(objekt, false);
@@ -93,7 +128,7 @@ void DurchgangSuchen(TEphemeridenZeile& Zeile) {
     for (std::int32_t i = 1; i <= anzahlIC; ++i) {
         const TDeepSkyObjekt& objekt = ICKatalog[i];
         const Extended abstand =
-            Winkelabstand(objekt.RA, objekt.Dek, alpha, delta, sinDelta, cosDelta);
+            EintragAbstand(objekt.RA, objekt.Dek, ICDek[i], alpha, delta, sinDelta, cosDelta);
         if (naeher(abstand)) {
             Zeile.Distanz = abstand;
             Zeile.NaheBei = DeepSkyBezeichnung(objekt, true);
@@ -103,7 +138,7 @@ void DurchgangSuchen(TEphemeridenZeile& Zeile) {
     for (std::int32_t i = 1; i <= anzahlSterne; ++i) {
         TStern& stern = Sternkatalog[i];
         const Extended abstand =
-            Winkelabstand(stern.RA, stern.Dek, alpha, delta, sinDelta, cosDelta);
+            EintragAbstand(stern.RA, stern.Dek, SternDek[i], alpha, delta, sinDelta, cosDelta);
         if (naeher(abstand)) {
             Zeile.Distanz = abstand;
             // A star without a constellation takes the row's for the rest of the run.

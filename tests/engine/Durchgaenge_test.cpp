@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+#include <random>
+
+#include "astro/MATLIB.hpp"
 #include "engine/ZenaroDef.hpp"
 
 using namespace zenaro;
@@ -198,4 +203,70 @@ TEST_F(Durchgaenge, DamagedEntriesAreSkipped) {
     auto z = Zeile(0.0L, 0.0L);
     EXPECT_NO_THROW(DurchgangSuchen(z));
     EXPECT_EQ(z.Distanz, 999.0L);
+}
+
+// The separation of a catalogue entry from the row's place written out as
+// documented, every sine and cosine taken for this pair (the right-ascension
+// difference of the flat formula brought into [-180, 180]).
+Extended Ausgeschrieben(Extended raC, Extended dekC, Extended ra, Extended dek) {
+    const Extended x = SINDEG(dekC) * SINDEG(dek) + COSDEG(dekC) * COSDEG(dek) * COSDEG(raC - ra);
+    Extended d;
+    if (std::fabs(x) < 0.95L) {
+        d = ARCCOSDEG(x);
+    } else {
+        const Extended a = COSDEG((dekC + dek) / 2.0L) * std::remainder(raC - ra, 360.0L);
+        const Extended b = dekC - dek;
+        d = std::sqrt(a * a + b * b);
+    }
+    if (d > 180.0L) d = std::fabs(d - 360.0L);
+    return d;
+}
+
+TEST_F(Durchgaenge, EveryRowMeasuresAsTheFormulaWrittenOut) {
+    // Crowded catalogues around a few places, rows at those places; between rows some
+    // declinations change (to the other zero, to no number, to a new value), as a
+    // reloaded catalogue would: the sines and cosines kept from earlier rows must
+    // follow.
+    std::mt19937 zufall(1209);
+    std::uniform_real_distribution<double> nah(-3.0, 3.0);
+    const Extended orte[][2] = {{0.5L, 0.0L}, {359.0L, 45.0L}, {120.0L, -60.0L}, {200.0L, 89.0L}};
+    auto platz = [&](Extended& ra, Extended& dek) {
+        const auto& o = orte[zufall() % 4];
+        ra = std::fmod(o[0] + static_cast<Extended>(nah(zufall)) + 360.0L, 360.0L);
+        dek = std::clamp(o[1] + static_cast<Extended>(nah(zufall)), -90.0L, 90.0L);
+    };
+    AnzahlNGC = 300;
+    AnzahlIC = 200;
+    AnzahlSterne = 300;
+    for (std::int32_t i = 1; i <= AnzahlNGC; ++i) platz(NGCKatalog[i].RA, NGCKatalog[i].Dek);
+    for (std::int32_t i = 1; i <= AnzahlIC; ++i) platz(ICKatalog[i].RA, ICKatalog[i].Dek);
+    for (std::int32_t i = 1; i <= AnzahlSterne; ++i) platz(Sternkatalog[i].RA, Sternkatalog[i].Dek);
+    DeepSkyRadius = 20.0L;
+    for (int zeile = 0; zeile < 40; ++zeile) {
+        if (zeile % 10 == 5) {
+            NGCKatalog[1 + zufall() % 300].Dek = -0.0L;
+            NGCKatalog[1 + zufall() % 300].Dek = 0.0L;
+            ICKatalog[1 + zufall() % 200].Dek = std::numeric_limits<Extended>::quiet_NaN();
+            for (int k = 0; k < 50; ++k) {
+                TStern& stern = Sternkatalog[1 + zufall() % 300];
+                platz(stern.RA, stern.Dek);
+            }
+        }
+        Extended ra, dek;
+        platz(ra, dek);
+        auto z = Zeile(ra / 15.0L, dek);
+        DurchgangSuchen(z);
+        // The nearest entry by the written-out formula, earlier entries first.
+        Extended erwartet = 999.0L;
+        auto pruefen = [&](const Extended raC, const Extended dekC) {
+            const Extended d = Ausgeschrieben(raC, dekC, z.RA * 15.0L, z.Dek);
+            if (d <= DeepSkyRadius && d < erwartet) erwartet = d;
+        };
+        for (std::int32_t i = 1; i <= AnzahlNGC; ++i) pruefen(NGCKatalog[i].RA, NGCKatalog[i].Dek);
+        for (std::int32_t i = 1; i <= AnzahlIC; ++i) pruefen(ICKatalog[i].RA, ICKatalog[i].Dek);
+        for (std::int32_t i = 1; i <= AnzahlSterne; ++i)
+            pruefen(Sternkatalog[i].RA, Sternkatalog[i].Dek);
+        ASSERT_LT(erwartet, 999.0L);
+        ASSERT_EQ(z.Distanz, erwartet) << "row " << zeile;
+    }
 }

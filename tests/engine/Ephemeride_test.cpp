@@ -386,6 +386,36 @@ TEST_F(Ephemeride_, ARightAscensionCrossingZeroHoursGivesASmallHourlyMotion) {
     EXPECT_TRUE(vor && nach);
 }
 
+TEST_F(Ephemeride_, TheHourLaterPassKeepsTheDateAndGivesMotionAndTrend) {
+    // Local 23:30: the pass one hour later is corrected at hour 24.5 of the same date.
+    Bereich(2001, 10, 12, 23.5L, 2001, 10, 12, 23.5L, 1, 0.0L);
+    EphemerideBerechnen();
+    ASSERT_EQ(AnzahlZeilen, 1);
+    const TEphemeridenZeile& z = Ephemeride[1];
+
+    TBahnDaten bahn;
+    BahnVorbereiten(Objekte[1], bahn);
+    const Extended MJD = DATETOMJD(12, 10, 2001, 23.5L) - ZonenOffset / 24.0L;
+    const Extended T = (MJD - 51544.5L) / 36525.0L;
+    std::int32_t tag, monat, jahr;
+    Extended h;
+    MJDTODATE(T * 36525.0L + 51544.5L + ZonenOffset / 24.0L, tag, monat, jahr, h);
+    ASSERT_EQ(tag, 12);
+    Extended ra1, dek1, delta1, r1, ra, dek, delta, r;
+    ObjektOrt(bahn, T + EineStundeInJahrhunderten, MJD + 1.0L / 24.0L, ra1, dek1, delta1, r1);
+    TopozentrischeKorrektur(jahr, monat, tag, h + 1.0L, ZonenOffset, 50.0L, -10.0L, ra1, dek1,
+                            delta1, ra1, dek1, delta1);
+    ObjektOrt(bahn, T, MJD, ra, dek, delta, r);
+    TopozentrischeKorrektur(jahr, monat, tag, h, ZonenOffset, 50.0L, -10.0L, ra, dek, delta, ra,
+                            dek, delta);
+    EXPECT_EQ(z.RAproStunde, (ra1 - ra) / 15.0L * 60.0L);
+    EXPECT_EQ(z.DekProStunde, (dek1 - dek) * 60.0L);
+    const Extended m = 8.0L + 5.0L * std::log10(delta) + 2.5L * 4.0L * std::log10(r);
+    const Extended m1 = 8.0L + 5.0L * std::log10(delta1) + 2.5L * 4.0L * std::log10(r1);
+    EXPECT_EQ(z.Hell, m);
+    EXPECT_EQ(z.HellAenderung, m - m1);
+}
+
 TEST_F(Ephemeride_, APassageIsSearchedOnlyWhenRequested) {
     EphemerideBerechnen();
     const TEphemeridenZeile ohne = Ephemeride[1];
