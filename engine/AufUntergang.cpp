@@ -83,7 +83,10 @@ void KulminationBerechnen(TEphemeridenZeile& Zeile, const TBahnDaten& Bahn, cons
     std::int32_t optTag = 0, optMonat = 0, optJahr = 0;
 
     // 1441 samples, local midnight to the next local midnight, the instant advanced
-    // by repeated addition of one minute.
+    // by repeated addition of one minute. The samples are counted: a test of the
+    // instant against MJD0 + 1 would drop the last one for day numbers 32768 to
+    // 65535 (1948 to 2038), where the rounding of 1440 additions of the step exceeds
+    // the step's own shortfall from 1/1440 day.
     Extended m = MJD0;
     for (std::int32_t k = 0; k <= 1440; ++k, m += MinutenSchritt) {
         std::int32_t tag = 0, monat = 0, jahr = 0;
