@@ -328,6 +328,11 @@ TEST_F(Ephemeridentext_, SingleObjectTitleBlockWithBrightnessSets) {
     EXPECT_EQ(t[10], "All time values are given in MEZ and are valid for location Sonneberg");
     EXPECT_EQ(t[12], "Altitude of the sun for night is set to -18" + G);
 
+    // A month outside 1..12 (damaged elements) is written as its number.
+    Objekte[1].Perihel[2] = 13.0L;
+    EXPECT_EQ(Texte(TAusgabeSenke::Datei)[2], "T=2026-13-15.12345  e=0.987654  q=0.543210");
+    Objekte[1].Perihel[2] = 3.0L;
+
     // Without brightness sets the zone line follows the brightness line directly; no
     // set of the object still gives the heading between two empty lines.
     Englisch = false;
