@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -283,10 +284,15 @@ void THauptForm::ObjektSpeicherButtonClick() {
     if (AktObjekt < 1 || AktObjekt > AnzahlObjekte) return;
     bool fehler = false;
     ObjektUebernehmen(fehler, AktObjekt);
-    if (!fehler) BahnelementeSpeichern();
-    ObjektListeFuellen();
-    ObjektAnzeigen(AktObjekt);
+    // Marked before the file is written: when the write fails, the object
+    // already changed in memory still reaches the file at exit.
     ElementeGeaendert = true;
+    // The list and the fields follow the table also after a write error.
+    const auto zeigen = qScopeGuard([this] {
+        ObjektListeFuellen();
+        ObjektAnzeigen(AktObjekt);
+    });
+    if (!fehler) BahnelementeSpeichern();
 }
 
 void THauptForm::ObjektLoeschButtonClick() {

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <algorithm>
 #include <cmath>
 #include <string>
@@ -110,9 +111,12 @@ void THauptForm::OrtSpeicherButtonClick() {
     if (AktOrt < 1 || AktOrt > AnzahlOrte) return;
     bool fehler = false;
     OrtUebernehmen(fehler, AktOrt);
+    // The list and the fields follow the table also after a write error.
+    const auto zeigen = qScopeGuard([this] {
+        OrtListeFuellen();
+        OrtAnzeigen(AktOrt);
+    });
     if (!fehler) OrteSpeichern();
-    OrtListeFuellen();
-    OrtAnzeigen(AktOrt);
 }
 
 void THauptForm::OrtLoeschButtonClick() {

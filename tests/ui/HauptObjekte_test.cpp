@@ -208,6 +208,18 @@ TEST_P(HauptObjekte, SpeichernSchreibtDieDateiAuchAbgelehntWirdNeuGezeigt) {
               3 * SatzgroesseBahnelement);
 }
 
+TEST_P(HauptObjekte, SchreibfehlerVerliertDieAenderungNicht) {
+    Form();
+    DatenVerzeichnis = verzeichnis.Pfad() + "/fehlt/";
+    AktObjekt = 1;
+    Gueltig();
+    EXPECT_THROW(form->ObjektSpeicherButtonClick(), ELaufzeitfehler);
+    // The stored object is marked for the exit and shown in the list.
+    EXPECT_TRUE(ElementeGeaendert);
+    EXPECT_EQ(Objekte[1].Name.Text(), "C/2023 A3");
+    EXPECT_EQ(Feld<QComboBox>("NameCombobox")->itemText(0), "C/2023 A3");
+}
+
 TEST_P(HauptObjekte, NeuUndVolleTabelle) {
     Form();
     form->ObjektNeuButtonClick();
