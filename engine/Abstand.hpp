@@ -2,6 +2,8 @@
 // ephemeris, the passage search and the conjunction search measure it.
 #pragma once
 
+#include <cmath>
+
 #include "astro/Laufzeit.hpp"
 
 namespace zenaro {
@@ -30,5 +32,19 @@ Extended Winkelabstand(Extended alpha1, Extended delta1, Extended alpha2, Extend
 Extended Winkelabstand(Extended alpha1, Extended delta1, Extended alpha2, Extended delta2,
                        Extended sinDelta1, Extended cosDelta1, Extended sinDelta2,
                        Extended cosDelta2);
+
+// Whether two places are certainly further apart than the radius, judged from their
+// declinations alone, so that a search may pass over them unmeasured: both
+// declinations on the sphere (|delta| <= 90), a radius of at most 90 degrees, and
+// declinations more than the radius plus one degree apart. Winkelabstand never
+// gives less than the declination difference there: the arc cosine measures within
+// far less than a degree of the true arc, which is at least that difference; the
+// flat formula gives at least |delta1 - delta2| before the fold, and a result above
+// 180 (at most sqrt(180^2 + 180^2) = 254.6) folds to at least 105.4. So a place
+// passed over would have been rejected by the radius.
+inline bool SicherAusserhalb(Extended delta1, Extended delta2, Extended radius) {
+    return radius <= 90.0L && std::fabs(delta1) <= 90.0L && std::fabs(delta2) <= 90.0L &&
+           std::fabs(delta1 - delta2) > radius + 1.0L;
+}
 
 }  // namespace zenaro

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "astro/MATLIB.hpp"
@@ -69,9 +70,12 @@ Feld<TDekWerte, 1, MaxIC> ICDek;
 Feld<TDekWerte, 1, MaxSterne> SternDek;
 
 // Separation of a catalogue entry from the row's place (alpha, delta, with the sine
-// and cosine of delta), the entry first as the passage search measures it.
+// and cosine of delta), the entry first as the passage search measures it. An entry
+// too far from the row's declination to lie within the radius is passed over
+// unmeasured; it counts as beyond any distance.
 Extended EintragAbstand(Extended ra, Extended dek, TDekWerte& werte, Extended alpha, Extended delta,
-                        Extended sinDelta, Extended cosDelta) {
+                        Extended sinDelta, Extended cosDelta, Extended radius) {
+    if (SicherAusserhalb(dek, delta, radius)) return std::numeric_limits<Extended>::infinity();
     const TDekWerte& w = DekWerte(werte, dek);
     return Winkelabstand(ra, dek, alpha, delta, w.Sin, w.Cos, sinDelta, cosDelta);
 }
@@ -117,8 +121,8 @@ void DurchgangSuchen(TEphemeridenZeile& Zeile) {
     const std::int32_t anzahlNGC = Geladen(AnzahlNGC, MaxNGC);
     for (std::int32_t i = 1; i <= anzahlNGC; ++i) {
         const TDeepSkyObjekt& objekt = NGCKatalog[i];
-        const Extended abstand =
-            EintragAbstand(objekt.RA, objekt.Dek, NGCDek[i], alpha, delta, sinDelta, cosDelta);
+        const Extended abstand = EintragAbstand(objekt.RA, objekt.Dek, NGCDek[i], alpha, delta,
+                                                sinDelta, cosDelta, radius);
         if (naeher(abstand)) {
             Zeile.Distanz = abstand;
             Zeile.NaheBei = DeepSkyBezeichnung(objekt, false);
@@ -127,8 +131,8 @@ void DurchgangSuchen(TEphemeridenZeile& Zeile) {
     const std::int32_t anzahlIC = Geladen(AnzahlIC, MaxIC);
     for (std::int32_t i = 1; i <= anzahlIC; ++i) {
         const TDeepSkyObjekt& objekt = ICKatalog[i];
-        const Extended abstand =
-            EintragAbstand(objekt.RA, objekt.Dek, ICDek[i], alpha, delta, sinDelta, cosDelta);
+        const Extended abstand = EintragAbstand(objekt.RA, objekt.Dek, ICDek[i], alpha, delta,
+                                                sinDelta, cosDelta, radius);
         if (naeher(abstand)) {
             Zeile.Distanz = abstand;
             Zeile.NaheBei = DeepSkyBezeichnung(objekt, true);
@@ -137,8 +141,8 @@ void DurchgangSuchen(TEphemeridenZeile& Zeile) {
     const std::int32_t anzahlSterne = Geladen(AnzahlSterne, MaxSterne);
     for (std::int32_t i = 1; i <= anzahlSterne; ++i) {
         TStern& stern = Sternkatalog[i];
-        const Extended abstand =
-            EintragAbstand(stern.RA, stern.Dek, SternDek[i], alpha, delta, sinDelta, cosDelta);
+        const Extended abstand = EintragAbstand(stern.RA, stern.Dek, SternDek[i], alpha, delta,
+                                                sinDelta, cosDelta, radius);
         if (naeher(abstand)) {
             Zeile.Distanz = abstand;
             // A star without a constellation takes the row's for the rest of the run.

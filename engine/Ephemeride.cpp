@@ -230,16 +230,48 @@ Extended HeliozentrischerAbstand(const TBahnDaten& Bahn, Extended T, Extended Ta
     return r;
 }
 
-void ObjektOrt(const TBahnDaten& Bahn, Extended T, Extended MJD, Extended& RA, Extended& Dek,
-               Extended& Delta, Extended& r, Extended& R) {
+namespace {
+
+// The Sun's vector (ecliptic of J2000) and distance at the instant T of the last
+// place computed. The conjunction search computes the places of all objects at one
+// instant, which share it; it is computed again for any other T (value and sign of
+// T compared, so it is the same Extended number and the vector the same to the
+// last bit). A T that is not a number never matches and is handed on as before.
+struct TSonnenVektor {
+    bool Gueltig = false;
+    Extended T = 0.0L;
+    Extended X = 0.0L, Y = 0.0L, Z = 0.0L, R = 0.0L;
+};
+TSonnenVektor LetzteSonne;
+
+const TSonnenVektor& SonnenVektor(Extended T) {
+    TSonnenVektor& s = LetzteSonne;
+    if (s.Gueltig && s.T == T && std::signbit(s.T) == std::signbit(T)) return s;
+    s.Gueltig = false;
     // The Sun, geocentric, rotated from the ecliptic of date to that of J2000.
-    Extended L = 0.0L, B = 0.0L;
+    Extended L = 0.0L, B = 0.0L, R = 0.0L;
     SUNECLIP(T, L, B, R);
     Extended XS = 0.0L, YS = 0.0L, ZS = 0.0L;
     SPHTOCART(R, B, L, XS, YS, ZS);
     ROTMATRIX A{};
     PRECECLMAT(T, 0.0L, A);
     ROTATEVEC(A, XS, YS, ZS);
+    s.T = T;
+    s.X = XS;
+    s.Y = YS;
+    s.Z = ZS;
+    s.R = R;
+    s.Gueltig = true;
+    return s;
+}
+
+}  // namespace
+
+void ObjektOrt(const TBahnDaten& Bahn, Extended T, Extended MJD, Extended& RA, Extended& Dek,
+               Extended& Delta, Extended& r, Extended& R) {
+    const TSonnenVektor& sonne = SonnenVektor(T);
+    const Extended XS = sonne.X, YS = sonne.Y, ZS = sonne.Z;
+    R = sonne.R;
 
     // The object, heliocentric.
     Extended X = 0.0L, Y = 0.0L, Z = 0.0L, VX = 0.0L, VY = 0.0L, VZ = 0.0L;

@@ -67,16 +67,6 @@ Feld<Extended, 1, decltype(KonjPositionen)::Kapazitaet> AlphaGrad;
 Feld<Extended, 1, decltype(KonjPositionen)::Kapazitaet> SinDek;
 Feld<Extended, 1, decltype(KonjPositionen)::Kapazitaet> CosDek;
 
-// A pair is left unmeasured only when its separation could not be within the radius:
-// both declinations on the sphere (|d| <= 90), a radius of at most 90 degrees, and
-// declinations more than the radius plus one degree apart. The separation of two
-// places is never below their declination difference, and the formulas keep that
-// to far less than a degree: the arc cosine measures within 1e-15 degrees of the
-// true arc; the flat formula gives at least |delta1 - delta2| before the fold, and
-// a result above 180 (at most sqrt(180^2 + 180^2) = 254.6) folds to at least 105.4.
-// So every pair passed over would have been rejected, and the rows are the same.
-inline constexpr Extended VorpruefungRand = 1.0L;
-
 bool GleicheZeit(const TKonjunktionsZeile& z, const TKonjPosition& p) {
     return z.Jahr == p.Jahr && z.Monat == p.Monat && z.Tag == p.Tag && z.Zeit == p.Zeit;
 }
@@ -181,18 +171,14 @@ void KonjPaareSuchen() {
         CosDek[p] = COSDEG(KonjPositionen[p].Dek);
     }
     const Extended radius = KonjRadius;
-    const bool vorpruefen = radius <= 90.0L;
-    const Extended dekGrenze = radius + VorpruefungRand;
     for (std::int32_t a = 1; a <= n; ++a) {
         const TKonjPosition& pa = KonjPositionen[a];
-        const bool aAufKugel = std::fabs(pa.Dek) <= 90.0L;
         BereichAnfang[a] = AnzahlKonjunktionen + 1;
         for (std::int32_t b = 1; b <= n; ++b) {
             if (a == b) continue;
             const TKonjPosition& pb = KonjPositionen[b];
-            if (vorpruefen && aAufKugel && std::fabs(pb.Dek) <= 90.0L &&
-                std::fabs(pa.Dek - pb.Dek) > dekGrenze)
-                continue;
+            // Pairs too far apart in declination are passed over unmeasured.
+            if (SicherAusserhalb(pa.Dek, pb.Dek, radius)) continue;
             // Row b comes first: c = sin da sin db + cos da cos db cos(ab - aa) as
             // written, the products being the same in either order.
             const Extended d = Winkelabstand(AlphaGrad[b], pb.Dek, AlphaGrad[a], pa.Dek, SinDek[b],

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "astro/SUNLIB.hpp"
 #include "astro/TIMLIB.hpp"
 #include "engine/Abstand.hpp"
 #include "engine/Fortschritt.hpp"
@@ -414,6 +415,25 @@ TEST_F(Ephemeride_, TheHourLaterPassKeepsTheDateAndGivesMotionAndTrend) {
     const Extended m1 = 8.0L + 5.0L * std::log10(delta1) + 2.5L * 4.0L * std::log10(r1);
     EXPECT_EQ(z.Hell, m);
     EXPECT_EQ(z.HellAenderung, m - m1);
+}
+
+TEST_F(Ephemeride_, APlaceIsTheSameWhetherTheSunsVectorIsKeptOrTakenAfresh) {
+    // Places of several objects at one instant share the Sun's vector; a place after
+    // one at another instant takes it afresh. Both give the same bits.
+    TBahnDaten a, b;
+    BahnVorbereiten(Element(Kurzperiodisch), a);
+    BahnVorbereiten(Element(Hyperbolisch), b);
+    const Extended MJD = DATETOMJD(12, 10, 2001, 21.25L);
+    const Extended T = (MJD - 51544.5L) / 36525.0L;
+    Extended x[5], y[5], ra, dek, delta, r, R;
+    ObjektOrt(a, T, MJD, ra, dek, delta, r, R);
+    ObjektOrt(b, T, MJD, x[0], x[1], x[2], x[3], x[4]);
+    ObjektOrt(a, T + 1e-3L, MJD + 36.525L, ra, dek, delta, r, R);
+    ObjektOrt(b, T, MJD, y[0], y[1], y[2], y[3], y[4]);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(x[i], y[i]) << i;
+    Extended L, B, RSonne;
+    SUNECLIP(T, L, B, RSonne);
+    EXPECT_EQ(y[4], RSonne);
 }
 
 TEST_F(Ephemeride_, APassageIsSearchedOnlyWhenRequested) {
