@@ -545,6 +545,15 @@ TEST_F(Ephemeride_, TheExtendedFormulaTakesTheSunDistanceDTDaysLater) {
     EphemerideBerechnen();
     const TEphemeridenZeile z = Ephemeride[1];
     EXPECT_NEAR(z.Hell, 7.0L + 5.0L * std::log10(z.Delta) + 10.0L * std::log10(rSpaeter), 1e-12L);
+    // The pass one hour later takes r at MJD + 1 h + DT (the validity test at MJD).
+    TBahnDaten bahn;
+    BahnVorbereiten(Objekte[1], bahn);
+    const Extended MJD = bahn.MJDPerihel - 20.0L;
+    const Extended MJDr = MJD + 1.0L / 24.0L + 10.0L;
+    Extended ra, dek, delta, r;
+    ObjektOrt(bahn, (MJDr - 51544.5L) / 36525.0L, MJDr, ra, dek, delta, r);
+    EXPECT_NEAR(Helligkeit(bahn, MJD, 1.0L / 24.0L, 1.5L, 0.9L),
+                7.0L + 5.0L * std::log10(1.5L) + 10.0L * std::log10(r), 1e-15L);
     AnzahlHellParameter = 0;
 }
 
