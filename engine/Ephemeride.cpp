@@ -95,9 +95,56 @@ void MondOrt(Extended T, Extended& alpha, Extended& delta) {
     CARTTOSPH(x, y, z, r, delta, alpha);
 }
 
+// Rising, setting, culmination and best time of the last row's local date. They
+// depend on nothing of the row but its date (besides the object and location of the
+// computation, the zone and the twilight altitude), so the rows of one date in a
+// computation in steps of less than a day share them: the same values as searched
+// again for each row.
+struct TTagesEreignisse {
+    bool Gueltig = false;
+    std::int32_t Tag = 0, Monat = 0, Jahr = 0;
+    Extended Zone = 0.0L;
+    std::int32_t Daemmerung = 0;
+    Extended Aufgang = 0.0L, Untergang = 0.0L, Kulmination = 0.0L, KulmHoehe = 0.0L;
+    Extended TOpt = 0.0L, TOptHoehe = 0.0L;
+    ShortString<2> TOptMond;
+};
+
+void TagesEreignisse(TEphemeridenZeile& Zeile, const TBahnDaten& Bahn, const TOrt& Ort,
+                     TTagesEreignisse& e) {
+    if (e.Gueltig && e.Tag == Zeile.Tag && e.Monat == Zeile.Monat && e.Jahr == Zeile.Jahr &&
+        e.Zone == ZonenOffset && std::signbit(e.Zone) == std::signbit(ZonenOffset) &&
+        e.Daemmerung == DaemmerungsHoehe) {
+        Zeile.Aufgang = e.Aufgang;
+        Zeile.Untergang = e.Untergang;
+        Zeile.Kulmination = e.Kulmination;
+        Zeile.KulmHoehe = e.KulmHoehe;
+        Zeile.TOpt = e.TOpt;
+        Zeile.TOptHoehe = e.TOptHoehe;
+        Zeile.TOptMond = e.TOptMond;
+        return;
+    }
+    e.Gueltig = false;
+    e.Zone = ZonenOffset;
+    e.Daemmerung = DaemmerungsHoehe;
+    AufUntergangBerechnen(Zeile, Bahn, Ort);
+    KulminationBerechnen(Zeile, Bahn, Ort);
+    e.Tag = Zeile.Tag;
+    e.Monat = Zeile.Monat;
+    e.Jahr = Zeile.Jahr;
+    e.Aufgang = Zeile.Aufgang;
+    e.Untergang = Zeile.Untergang;
+    e.Kulmination = Zeile.Kulmination;
+    e.KulmHoehe = Zeile.KulmHoehe;
+    e.TOpt = Zeile.TOpt;
+    e.TOptHoehe = Zeile.TOptHoehe;
+    e.TOptMond = Zeile.TOptMond;
+    e.Gueltig = true;
+}
+
 // One row of the current object at the instant T (centuries) / MJD (universal time).
-TEphemeridenZeile ZeileBerechnen(const TBahnDaten& Bahn, const TOrt& Ort, Extended T,
-                                 Extended MJD) {
+TEphemeridenZeile ZeileBerechnen(const TBahnDaten& Bahn, const TOrt& Ort, Extended T, Extended MJD,
+                                 TTagesEreignisse& Ereignisse) {
     const Extended phi = Ort.Breite;
     const Extended lambda = Ort.Laenge;
 
@@ -155,8 +202,7 @@ TEphemeridenZeile ZeileBerechnen(const TBahnDaten& Bahn, const TOrt& Ort, Extend
     Zeile.Phase = phase;
     Zeile.Elongation = elongation;
 
-    AufUntergangBerechnen(Zeile, Bahn, Ort);
-    KulminationBerechnen(Zeile, Bahn, Ort);
+    TagesEreignisse(Zeile, Bahn, Ort, Ereignisse);
 
     Zeile.Hell = m;
     Zeile.HellAenderung = m - m1;
@@ -390,12 +436,13 @@ void EphemerideBerechnen() {
 
         Extended T = TStart;
         Extended MJD = MJDStart;
+        TTagesEreignisse ereignisse;
         while (T <= TStop + Zeittoleranz) {
             if (AnzahlZeilen >= MaxZeilen) {
                 EphemerideVoll = true;
                 break;
             }
-            const TEphemeridenZeile Zeile = ZeileBerechnen(Bahn, Ort, T, MJD);
+            const TEphemeridenZeile Zeile = ZeileBerechnen(Bahn, Ort, T, MJD, ereignisse);
             ++AnzahlZeilen;
             Ephemeride[AnzahlZeilen] = Zeile;
 

@@ -1,7 +1,7 @@
-// Speed of the ephemeris computation: one object over 366 daily rows with the
-// passage search over full-size catalogues (7840 NGC, 5386 IC and 9110 star entries,
-// synthetic places spread evenly over the sky), and the all-objects mode over 1000
-// objects with the sort by magnitude. The counter "rows/s" gives the rows per second.
+// Speed of the ephemeris computation: one object over 366 daily rows (and over 169
+// hourly rows) with the passage search over full-size catalogues (7840 NGC, 5386 IC and 9110 star
+// entries, synthetic places spread evenly over the sky), and the all-objects mode over 1000 objects
+// with the sort by magnitude. The counter "rows/s" gives the rows per second.
 //
 // Build and run in a Release build without sanitizers:
 //   cmake -S . -B build/release-bench -G Ninja -DCMAKE_BUILD_TYPE=Release
@@ -116,6 +116,29 @@ void BM_EinObjekt366Tage(benchmark::State& state) {
         benchmark::Counter(static_cast<double>(zeilen), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_EinObjekt366Tage)->Unit(benchmark::kSecond)->Iterations(1);
+
+// One object over 7 days in hourly steps (169 rows) with the passage search: the
+// rows of one date share the events of their day.
+void BM_EinObjekt7TageStuendlich(benchmark::State& state) {
+    Vorbereiten();
+    AktObjekt = 2;
+    AlleObjekteModus = false;
+    DeepSkyAnzeigen = true;
+    StartJahr = 2001, StartMonat = 1, StartTag = 1, StartStunde = 0.0L;
+    StopJahr = 2001, StopMonat = 1, StopTag = 8, StopStunde = 0.0L;
+    SchrittweiteTage = 0;
+    SchrittweiteStunden = 1.0L;
+    std::int64_t zeilen = 0;
+    for (auto _ : state) {
+        AnzahlZeilen = 0;
+        EphemerideBerechnen();
+        zeilen += AnzahlZeilen;
+    }
+    state.counters["rows"] = static_cast<double>(AnzahlZeilen);
+    state.counters["rows/s"] =
+        benchmark::Counter(static_cast<double>(zeilen), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_EinObjekt7TageStuendlich)->Unit(benchmark::kSecond)->Iterations(1);
 
 void BM_AlleObjekte1000(benchmark::State& state) {
     Vorbereiten();

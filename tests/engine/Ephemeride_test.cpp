@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "astro/SUNLIB.hpp"
@@ -434,6 +435,38 @@ TEST_F(Ephemeride_, APlaceIsTheSameWhetherTheSunsVectorIsKeptOrTakenAfresh) {
     Extended L, B, RSonne;
     SUNECLIP(T, L, B, RSonne);
     EXPECT_EQ(y[4], RSonne);
+}
+
+TEST_F(Ephemeride_, RowsOfOneDateShareTheEventsOfTheDaySearchedForEachRow) {
+    // Hourly from 22:00 on the 12th to 02:00 on the 13th: the rows of each date carry
+    // the rising, setting, culmination and best time of a row computed on its own.
+    Bereich(2001, 10, 12, 22.0L, 2001, 10, 13, 2.0L, 0, 1.0L);
+    EphemerideBerechnen();
+    ASSERT_EQ(AnzahlZeilen, 5);
+    std::vector<TEphemeridenZeile> reihe;
+    for (std::int32_t i = 1; i <= 5; ++i) reihe.push_back(Ephemeride[i]);
+    ASSERT_EQ(reihe[1].Tag, 12);
+    ASSERT_EQ(reihe[3].Tag, 13);
+    ASSERT_EQ(reihe[4].Tag, 13);
+    EXPECT_NE(reihe[1].Aufgang, reihe[4].Aufgang);
+    const std::pair<std::int32_t, Extended> einzeln[] = {{12, 23.0L}, {13, 1.0L}, {13, 2.0L}};
+    const std::size_t zeile[] = {1, 3, 4};
+    for (int k = 0; k < 3; ++k) {
+        AnzahlZeilen = 0;
+        Bereich(2001, 10, einzeln[k].first, einzeln[k].second, 2001, 10, einzeln[k].first,
+                einzeln[k].second, 1, 0.0L);
+        EphemerideBerechnen();
+        const TEphemeridenZeile& e = Ephemeride[1];
+        const TEphemeridenZeile& z = reihe[zeile[k]];
+        EXPECT_EQ(e.Tag, z.Tag) << k;
+        EXPECT_EQ(e.Aufgang, z.Aufgang) << k;
+        EXPECT_EQ(e.Untergang, z.Untergang) << k;
+        EXPECT_EQ(e.Kulmination, z.Kulmination) << k;
+        EXPECT_EQ(e.KulmHoehe, z.KulmHoehe) << k;
+        EXPECT_EQ(e.TOpt, z.TOpt) << k;
+        EXPECT_EQ(e.TOptHoehe, z.TOptHoehe) << k;
+        EXPECT_EQ(e.TOptMond, z.TOptMond) << k;
+    }
 }
 
 TEST_F(Ephemeride_, APassageIsSearchedOnlyWhenRequested) {
