@@ -9,13 +9,12 @@
 #include "engine/Hilfen.hpp"
 #include "engine/ShortString.hpp"
 #include "engine/Zahltext.hpp"
+#include "ui/Tabellenformat.hpp"
 #include "ui/Texte.hpp"
 
 namespace zenaro {
 
 namespace {
-
-constexpr char Grad = '\xB0';  // "°" in Windows-1252
 
 // Dash lines: German and English tables share them, except the English window's
 // single-object line without the deep-sky column, which has a shorter run under "Moon".
@@ -38,44 +37,15 @@ constexpr const char* StrichEinzelnFensterEnglisch =
 
 constexpr std::size_t NamensBreite = 31;
 
-// A user text of the current edition as Windows-1252.
-std::string T(TextNr nr) { return Utf8NachWin1252(Text(nr).toStdString()); }
-
 // F(x:w:d).
 std::string F(Extended x, std::int32_t w, std::int32_t d) { return ZahlText(x, w, d); }
-
-// I(n:w).
-std::string I(std::int64_t n, std::size_t w) {
-    std::string s = std::to_string(n);
-    if (s.size() < w) s.insert(0, w - s.size(), ' ');
-    return s;
-}
-
-std::string LinksAuffuellen(std::string s, std::size_t w, char c) {
-    if (s.size() < w) s.insert(0, w - s.size(), c);
-    return s;
-}
-
-// The first character of a formatted number made "0" when it is a blank.
-std::string Nullgefuellt(std::string s) {
-    if (!s.empty() && s[0] == ' ') s[0] = '0';
-    return s;
-}
 
 // HM(t): a time in hours with a decimal fraction as hh:mm.
 std::string HM(Extended t) {
     std::int32_t h = 0;
     Extended m = 0.0L;
     StundenMinuten(t, h, m);
-    return Nullgefuellt(I(h, 2)) + ":" + Nullgefuellt(F(m, 2, 0));
-}
-
-// HT(t): a time in the h.mm form as hh:mm.
-std::string HT(Extended t) {
-    std::string s = F(t, 5, 2);
-    if (t < 10.0L) s[0] = '0';
-    s[2] = ':';
-    return s;
+    return Nullgefuellt(GanzText(h, 2)) + ":" + Nullgefuellt(F(m, 2, 0));
 }
 
 // Alt(x): an altitude rounded to the whole degree (half a degree and more away from
@@ -87,62 +57,20 @@ std::string Alt(Extended x) {
     std::int64_t n = d;
     if (m >= 30.0L) n += x < 0.0L ? -1 : 1;
     if (n > 90) n = 90;
-    return I(n, 2);
-}
-
-// A month abbreviation; a month outside 1..12 (only from damaged elements) is
-// written as its number instead of stopping the whole table.
-std::string Monat(Extended monat) {
-    if (std::isfinite(monat) && monat >= 1.0L && monat < 13.0L)
-        return Monatsnamen[Trunc(monat)].Text();
-    return F(monat, 1, 0);
-}
-
-std::string NameSpalte(const TEphemeridenZeile& z) {
-    std::string name = Objekte[z.ObjektNr].Name.Text();
-    name.resize(NamensBreite, ' ');
-    return name + " ";
-}
-
-std::string DatumSpalte(const TEphemeridenZeile& z) {
-    return z.Wochentag.Text() + " " + Nullgefuellt(I(z.Tag, 2)) + "." + Monat(z.Monat) + "." +
-           I(z.Jahr, 4) + " " + HT(z.Zeit) + " ";
-}
-
-std::string RASpalte(Extended ra) {
-    std::int32_t h = 0;
-    Extended m = 0.0L;
-    StundenMinuten(ra, h, m);
-    return I(h, 2) + "h " + LinksAuffuellen(F(m, 3, 1), 4, '0') + "  ";
-}
-
-std::string DekSpalte(Extended dek) {
-    std::int32_t d = 0;
-    Extended m = 0.0L;
-    GradMinuten(dek, d, m);
-    std::string grad = I(d, 3);
-    if (dek >= 0.0L) {
-        if (grad[1] == ' ')
-            grad[1] = '+';
-        else
-            grad[0] = '+';
-    } else if (grad[1] == ' ') {
-        grad[1] = '-';
-    }
-    return grad + Grad + " " + LinksAuffuellen(F(m, 3, 1), 4, '0') + "  ";
+    return GanzText(n, 2);
 }
 
 std::string AufgangSpalte(Extended t) {
     if (t >= 0.0L) return HM(t) + " ";
-    if (t == -2.0L) return T(TextNr::EphAufgangZirkum);
-    if (t == -3.0L) return T(TextNr::EphAufgangUnbeob);
+    if (t == -2.0L) return TabellenText(TextNr::EphAufgangZirkum);
+    if (t == -3.0L) return TabellenText(TextNr::EphAufgangUnbeob);
     return "--:-- ";
 }
 
 std::string UntergangSpalte(Extended t) {
     if (t >= 0.0L) return HM(t) + " ";
-    if (t == -2.0L) return T(TextNr::EphUntergangPolar);
-    if (t == -3.0L) return T(TextNr::EphUntergangAchtbar);
+    if (t == -2.0L) return TabellenText(TextNr::EphUntergangPolar);
+    if (t == -3.0L) return TabellenText(TextNr::EphUntergangAchtbar);
     return "--:-- ";
 }
 
@@ -157,19 +85,16 @@ std::string NaheBeiSpalte(const TEphemeridenZeile& z) {
     std::string s = " ";
     // 999 marks "no passage"; a value that is no number at all is taken the same way.
     if (z.Distanz == 999.0L || !std::isfinite(z.Distanz)) return s;
-    std::int32_t d = 0;
-    Extended m = 0.0L;
-    // Below one degree too: degrees and minutes, "0°45", like the larger distances.
-    GradMinuten(z.Distanz, d, m);
     const std::string name = Englisch ? Gestutzt(z.NaheBei.Text()) : z.NaheBei.Text();
-    return s + name + " (" + I(d, 1) + Grad + Nullgefuellt(F(m, 2, 0)) + "')";
+    // Below one degree too: degrees and minutes, "0°45", like the larger distances.
+    return s + name + " (" + GradMinutenText(z.Distanz, 1) + "')";
 }
 
 std::string GrenzTitel(TAusgabeSenke senke) {
     const TextNr wort =
         senke == TAusgabeSenke::Fenster ? TextNr::EphTitelFenster : TextNr::EphTitel;
-    return T(wort) + Startdatum.Text() + T(TextNr::EphUm) + Startzeit.Text() +
-           T(TextNr::EphBisHelligkeit) + F(Grenzgroesse, 4, 1);
+    return TabellenText(wort) + Startdatum.Text() + TabellenText(TextNr::EphUm) + Startzeit.Text() +
+           TabellenText(TextNr::EphBisHelligkeit) + F(Grenzgroesse, 4, 1);
 }
 
 // R(x): a range bound in days relative to the perihelion time.
@@ -181,7 +106,7 @@ std::string Bereich(Extended x) {
 }
 
 std::string SatzText(const THellParameter& p) {
-    std::string s = Bereich(p.Von) + T(TextNr::EphBis) + Bereich(p.Bis) +
+    std::string s = Bereich(p.Von) + TabellenText(TextNr::EphBis) + Bereich(p.Bis) +
                     ": m = " + F(p.H11, 5, 1) + " + " + F(p.N1, 5, 1) + "*log d + 2.5*" +
                     F(p.N2, 5, 1) + "*log r ";
     if (p.Erweitert) s += std::string("(T ") + (p.DT > 0.0L ? "+" : "") + F(p.DT, 5, 1) + ")";
@@ -209,11 +134,9 @@ private:
     }
 
     void ZoneUndDaemmerung() {
-        Neu(T(TextNr::EphZoneAnfang) + ZeitzonenName + T(TextNr::EphZoneOrt) +
-                Orte[AktOrt].Name.Text(),
-            TZeilenArt::Zone);
+        Neu(Zonenzeile(), TZeilenArt::Zone);
         Neu("", TZeilenArt::Leer);
-        Neu(T(TextNr::EphDaemmerung) + std::to_string(DaemmerungsHoehe) + Grad,
+        Neu(TabellenText(TextNr::EphDaemmerung) + std::to_string(DaemmerungsHoehe) + GradZeichen,
             TZeilenArt::Daemmerung);
         Neu("", TZeilenArt::Leer);
     }
@@ -226,10 +149,11 @@ private:
 
     void TitelEinzeln() {
         const TBahnelement& o = Objekte[AktObjekt];
-        Neu(T(TextNr::EphTitel) + o.Name.Text(), TZeilenArt::Titel);
+        Neu(TabellenText(TextNr::EphTitel) + o.Name.Text(), TZeilenArt::Titel);
         Neu("", TZeilenArt::Leer);
-        Neu("T=" + F(o.Perihel[1], 4, 0) + "-" + Monat(o.Perihel[2]) + "-" + F(o.Perihel[3], 8, 5) +
-                "  e=" + F(o.Exzentrizitaet, 8, 6) + "  q=" + F(o.Perihelabstand, 8, 6),
+        Neu("T=" + F(o.Perihel[1], 4, 0) + "-" + MonatsText(o.Perihel[2]) + "-" +
+                F(o.Perihel[3], 8, 5) + "  e=" + F(o.Exzentrizitaet, 8, 6) +
+                "  q=" + F(o.Perihelabstand, 8, 6),
             TZeilenArt::Element);
         Neu("Omega=" + F(o.Knoten, 8, 6) + "  omega=" + F(o.Perihelargument, 8, 6) +
                 "  i=" + F(o.Bahnneigung, 8, 6) + "  [" + F(o.Aequinoktium, 6, 1) + "]",
@@ -237,7 +161,7 @@ private:
         Neu("H[1,1]=" + F(o.H11, 5, 1) + "  n=" + F(o.N, 4, 1), TZeilenArt::Element);
         if (HellParameterBenutzen) {
             Neu("", TZeilenArt::HellLeer);
-            Neu(T(TextNr::EphHellKopf), TZeilenArt::HellKopf);
+            Neu(TabellenText(TextNr::EphHellKopf), TZeilenArt::HellKopf);
             const std::int32_t n = std::min(AnzahlHellParameter, MaxHellParameter);
             for (std::int32_t i = 1; i <= n; ++i)
                 if (HellParameterListe[i].Name == o.Name)
@@ -259,7 +183,7 @@ private:
             if (!DeepSkyAnzeigen && Englisch && senke_ == TAusgabeSenke::Fenster)
                 strich = StrichEinzelnFensterEnglisch;
         }
-        Neu(T(kopf), TZeilenArt::Kopf);
+        Neu(TabellenText(kopf), TZeilenArt::Kopf);
         Neu(strich, TZeilenArt::Strich);
     }
 
@@ -283,8 +207,8 @@ private:
     void Legende() {
         const bool datei = senke_ == TAusgabeSenke::Datei;
         Neu("", TZeilenArt::LegendenLeer);
-        Neu(T(TextNr::EphLegende), TZeilenArt::LegendenTitel);
-        auto zeile = [this](TextNr nr) { Neu(T(nr), TZeilenArt::Legende); };
+        Neu(TabellenText(TextNr::EphLegende), TZeilenArt::LegendenTitel);
+        auto zeile = [this](TextNr nr) { Neu(TabellenText(nr), TZeilenArt::Legende); };
         for (TextNr nr : {TextNr::EphLegDatum, TextNr::EphLegRADek, TextNr::EphLegR,
                           TextNr::EphLegDelta, TextNr::EphLegElong, TextNr::EphLegMond,
                           TextNr::EphLegStoerung, TextNr::EphLegPhase, TextNr::EphLegAufUnt})
@@ -309,22 +233,23 @@ private:
 std::vector<TTextZeile> Ephemeridentext(TAusgabeSenke senke) { return TTextBau(senke).Bauen(); }
 
 std::string EphemeridenZeilenText(const TEphemeridenZeile& z) {
-    std::string s = AlleObjekteModus ? NameSpalte(z) : DatumSpalte(z);
-    s += RASpalte(z.RA);
-    s += DekSpalte(z.Dek);
+    std::string s = AlleObjekteModus ? NamensSpalte(z.ObjektNr, NamensBreite)
+                                     : DatumZeitSpalte(z.Wochentag, z.Tag, z.Monat, z.Jahr, z.Zeit);
+    s += RektaszensionText(z.RA) + "  ";
+    s += DeklinationText(z.Dek) + "  ";
     s += F(z.R, 7, 4) + "  ";
     s += F(z.Delta, 7, 4) + " ";
-    s += F(z.Elongation, 5, 1) + Grad + " ";
-    s += F(z.MondAbstand, 3, 0) + Grad + " " + z.MondKlasse.Text() + " ";
-    s += I(z.Phase, 4) + "% ";
+    s += F(z.Elongation, 5, 1) + GradZeichen + " ";
+    s += F(z.MondAbstand, 3, 0) + GradZeichen + " " + z.MondKlasse.Text() + " ";
+    s += GanzText(z.Phase, 4) + "% ";
     s += AufgangSpalte(z.Aufgang);
     s += UntergangSpalte(z.Untergang);
     if (z.KulmHoehe >= 0.0L)
-        s += HT(z.Kulmination) + " " + Alt(z.KulmHoehe) + Grad + "   ";
+        s += UhrzeitText(z.Kulmination) + " " + Alt(z.KulmHoehe) + GradZeichen + "   ";
     else
         s += "--:-- --    ";
-    s += z.TOpt != -1.0L ? HT(z.TOpt) + " " : std::string("--:-- ");
-    s += z.TOptHoehe != -90.0L ? Alt(z.TOptHoehe) + Grad + "  " : std::string("--   ");
+    s += z.TOpt != -1.0L ? UhrzeitText(z.TOpt) + " " : std::string("--:-- ");
+    s += z.TOptHoehe != -90.0L ? Alt(z.TOptHoehe) + GradZeichen + "  " : std::string("--   ");
     s += " " + z.TOptMond.Text() + "  ";
     s += LinksAuffuellen(F(z.Hell, 3, 1), 4, ' ') + (z.HellAenderung >= 0.0L ? "+" : "-") + " ";
     s += LinksAuffuellen(F(z.RAproStunde, 5, 2), 6, ' ') + "' ";

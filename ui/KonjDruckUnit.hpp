@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QObject>
-#include <string>
 
 class QWidget;
 
@@ -27,10 +26,6 @@ private:
     void KopfDrucken();
     // Starts the legend page, which has no page header.
     void NeueSeite();
-    // "Seite " / "Page " and the page number at the bottom of the current page.
-    void FussDrucken();
-    // The line centred on the page at y, for a character width of `zeichenbreite`.
-    void ZentriertDrucken(const std::string& zeile, int zeichenbreite, int y);
 
     QWidget* owner_;
     IDruckflaeche* flaeche_ = nullptr;

@@ -20,7 +20,7 @@ namespace zenaro {
 // The title line: one instant in the all-objects mode, else the range from the
 // start to the stop, and the limiting magnitude of the partners.
 std::string KonjTitelzeile(TAusgabeSenke senke);
-// "Alle Zeiten sind in <zone> angegeben und gelten für <location>".
+// The zone line, the same as the ephemeris table's (Zonenzeile).
 std::string KonjZonenzeile();
 // The column header and the dash line under it.
 std::string KonjKopfzeile();

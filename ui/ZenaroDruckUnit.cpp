@@ -6,7 +6,6 @@
 #include "engine/ZenaroDef.hpp"
 #include "ui/Ephemeridentext.hpp"
 #include "ui/Plattform/Drucken.hpp"
-#include "ui/Texte.hpp"
 
 namespace zenaro {
 
@@ -26,62 +25,46 @@ TDruckForm::TDruckForm(QWidget* Owner) : QObject(Owner), owner_(Owner) {
 }
 
 void TDruckForm::FormCreate() {
-    IDrucker& drucker = Drucker();
-    drucker.SetzeQuerformat();
-    if (drucker.DruckdialogAusfuehren(owner_)) {
-        ZeilenHolen();
-        flaeche_ = &drucker.Flaeche();
-        IDruckflaeche& f = *flaeche_;
-        f.DokumentBeginnen();
-        try {
-            f.SetzeSchriftname(Tabellenschrift);
-            f.SetzeSchriftgroesse(7);
-            W_ = f.Seitenbreite();
-            H_ = f.Seitenhoehe();
-            seitennummer_ = 0;
-            KopfDrucken();
-
-            for (const std::string& zeile : zeilen_) {
-                if (y_ >= H_ - 300) {
-                    FussDrucken();
-                    f.NeueSeiteBeginnen();
-                    KopfDrucken();
-                }
-                f.SetzeSchriftgroesse(7);
-                f.TextAusgeben(Rand, y_, zeile);
-                y_ += Zeilenabstand;
-                if (!AlleObjekteModus && ++gruppe_ > 5) {
-                    gruppe_ = 1;
-                    y_ += Zeilenabstand;
-                }
-            }
-
-            if (AnzahlZeilen > 0) {
-                // The legend stays on one page.
-                if (y_ >= H_ - 1800) {
-                    FussDrucken();
-                    f.NeueSeiteBeginnen();
-                    NeueSeite();
-                }
-                y_ += Zeilenabstand;
-                for (const TTextZeile& zeile : legende_) {
-                    const bool titel = zeile.Art == TZeilenArt::LegendenTitel;
-                    if (titel) f.SetzeFett(true);
-                    f.TextAusgeben(Rand, y_, zeile.Text);
-                    if (titel) f.SetzeFett(false);
-                    y_ += Zeilenabstand;
-                }
-            }
-
-            FussDrucken();
-        } catch (...) {
-            // Nothing half printed goes to the printer.
-            f.DokumentAbbrechen();
-            throw;
-        }
-        f.DokumentBeenden();
-    }
+    // The form goes when control returns to the event loop, whether it printed,
+    // the dialog was cancelled or the printing system failed.
     deleteLater();
+    DokumentDrucken(owner_, [this](IDruckflaeche& f) {
+        ZeilenHolen();
+        flaeche_ = &f;
+        f.SetzeSchriftname(Tabellenschrift);
+        f.SetzeSchriftgroesse(7);
+        W_ = f.Seitenbreite();
+        H_ = f.Seitenhoehe();
+        seitennummer_ = 0;
+        KopfDrucken();
+
+        for (const std::string& zeile : zeilen_) {
+            if (y_ >= H_ - 300) {
+                SeitenfussDrucken(f, W_, H_, seitennummer_);
+                f.NeueSeiteBeginnen();
+                KopfDrucken();
+            }
+            f.SetzeSchriftgroesse(7);
+            f.TextAusgeben(Rand, y_, zeile);
+            y_ += Zeilenabstand;
+            if (!AlleObjekteModus && ++gruppe_ > 5) {
+                gruppe_ = 1;
+                y_ += Zeilenabstand;
+            }
+        }
+
+        if (AnzahlZeilen > 0) {
+            // The legend stays on one page.
+            if (y_ >= H_ - 1800) {
+                SeitenfussDrucken(f, W_, H_, seitennummer_);
+                f.NeueSeiteBeginnen();
+                NeueSeite();
+            }
+            y_ = LegendeDrucken(f, Rand, y_ + Zeilenabstand, legende_, Zeilenabstand);
+        }
+
+        SeitenfussDrucken(f, W_, H_, seitennummer_);
+    });
 }
 
 void TDruckForm::ZeilenHolen() {
@@ -105,7 +88,7 @@ void TDruckForm::ZeilenHolen() {
                 break;
             case TZeilenArt::LegendenTitel:
             case TZeilenArt::Legende:
-                legende_.push_back(std::move(zeile));
+                legende_.push_back(std::move(zeile.Text));
                 break;
             // The printout sets the title apart by its own positions, leaves the
             // group lines by its own counter and starts the legend itself.
@@ -119,11 +102,10 @@ void TDruckForm::ZeilenHolen() {
 
 void TDruckForm::KopfDrucken() {
     IDruckflaeche& f = *flaeche_;
-    const int laenge = static_cast<int>(titel_.size());
     f.SetzeSchriftname(Titelschrift);
     f.SetzeSchriftgroesse(12);
     f.SetzeFett(true);
-    f.TextAusgeben(W_ / 2 - (laenge / 2) * 45, 0, titel_);
+    ZentriertDrucken(f, W_, 0, titel_, 45);
     f.SetzeSchriftname(Tabellenschrift);
     f.SetzeFett(false);
     f.SetzeSchriftgroesse(8);
@@ -133,11 +115,11 @@ void TDruckForm::KopfDrucken() {
             switch (zeile.Art) {
                 case TZeilenArt::Zone:
                     y_ = 300;
-                    ZentriertDrucken(zeile.Text);
+                    ZentriertDrucken(f, W_, y_, zeile.Text, 40);
                     break;
                 case TZeilenArt::Daemmerung:
                     y_ = 450;
-                    ZentriertDrucken(zeile.Text);
+                    ZentriertDrucken(f, W_, y_, zeile.Text, 40);
                     break;
                 case TZeilenArt::Kopf:
                     f.SetzeSchriftgroesse(7);
@@ -158,7 +140,7 @@ void TDruckForm::KopfDrucken() {
                 case TZeilenArt::Element:
                 case TZeilenArt::HellKopf:
                 case TZeilenArt::HellSatz:
-                    ZentriertDrucken(zeile.Text);
+                    ZentriertDrucken(f, W_, y_, zeile.Text, 40);
                     y_ += Zeilenabstand;
                     break;
                 case TZeilenArt::HellLeer:
@@ -166,7 +148,7 @@ void TDruckForm::KopfDrucken() {
                     break;
                 case TZeilenArt::Zone:
                 case TZeilenArt::Daemmerung:
-                    ZentriertDrucken(zeile.Text);
+                    ZentriertDrucken(f, W_, y_, zeile.Text, 40);
                     y_ += 150;
                     break;
                 case TZeilenArt::Kopf:
@@ -189,16 +171,6 @@ void TDruckForm::NeueSeite() {
     y_ = 200;
     gruppe_ = 1;
     ++seitennummer_;
-}
-
-void TDruckForm::FussDrucken() {
-    flaeche_->TextAusgeben(W_ / 2 - 120, H_ - 100,
-                           Text(TextNr::DruckSeite) + QStringLiteral("%1").arg(seitennummer_, 3));
-}
-
-void TDruckForm::ZentriertDrucken(const std::string& zeile) {
-    const int laenge = static_cast<int>(zeile.size());
-    flaeche_->TextAusgeben(W_ / 2 - (laenge / 2) * 40, y_, zeile);
 }
 
 }  // namespace zenaro

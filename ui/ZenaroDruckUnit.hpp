@@ -1,6 +1,6 @@
 // The printout of the ephemeris text table. The form is never shown: its creation
 // sets landscape, asks for the printer, prints every page (page header, rows,
-// legend, a footer with the page number on every page) and releases the form.
+// legend, the footer with the page number on every page) and releases the form.
 // All positions are device units of the printer.
 #pragma once
 
@@ -30,10 +30,6 @@ private:
     void KopfDrucken();
     // Starts the legend page: no page header, y at the top.
     void NeueSeite();
-    // "Seite " / "Page " and the page number at the bottom of the page.
-    void FussDrucken();
-    // Draws a line centred by its character count at the current y.
-    void ZentriertDrucken(const std::string& zeile);
 
     QWidget* owner_;
     IDruckflaeche* flaeche_ = nullptr;
@@ -46,7 +42,7 @@ private:
     std::string titel_;
     std::vector<TTextZeile> kopf_;  // element, brightness, zone, twilight, header, dash
     std::vector<std::string> zeilen_;
-    std::vector<TTextZeile> legende_;  // "Legende:" and its lines
+    std::vector<std::string> legende_;  // "Legende:" and its lines
 };
 
 }  // namespace zenaro

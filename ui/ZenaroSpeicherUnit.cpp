@@ -1,6 +1,9 @@
 #include "ui/ZenaroSpeicherUnit.hpp"
 
 #include <QWidget>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "ui/Ephemeridentext.hpp"
 #include "ui/Plattform/Sanduhr.hpp"
@@ -20,15 +23,17 @@ TSpeicherForm::TSpeicherForm(QWidget* Owner) : QObject(Owner), owner_(Owner) {
 }
 
 void TSpeicherForm::FormCreate() {
-    if (SaveDialog1.Ausfuehren(owner_)) {
-        // The hourglass goes again also when writing fails.
-        TSanduhr sanduhr;
-        TTextdatei datei(SaveDialog1.Dateiname);
-        for (const TTextZeile& zeile : Ephemeridentext(TAusgabeSenke::Datei))
-            datei.ZeileSchreiben(zeile.Text);
-        datei.Schliessen();
-    }
+    // The form goes when control returns to the event loop, whether it wrote the
+    // file, the dialog was cancelled or writing failed.
     deleteLater();
+    if (!SaveDialog1.Ausfuehren(owner_)) return;
+
+    // The hourglass goes again also when writing fails.
+    TSanduhr sanduhr;
+    std::vector<std::string> zeilen;
+    for (TTextZeile& zeile : Ephemeridentext(TAusgabeSenke::Datei))
+        zeilen.push_back(std::move(zeile.Text));
+    TextdateiSchreiben(SaveDialog1.Dateiname, zeilen);
 }
 
 }  // namespace zenaro

@@ -36,6 +36,44 @@ IDrucker& Drucker() {
 
 void SetzeDrucker(IDrucker* drucker) { installierterDrucker = drucker; }
 
+bool DokumentDrucken(QWidget* owner, const std::function<void(IDruckflaeche&)>& seiten) {
+    IDrucker& drucker = Drucker();
+    drucker.SetzeQuerformat();
+    if (!drucker.DruckdialogAusfuehren(owner)) return false;
+    IDruckflaeche& flaeche = drucker.Flaeche();
+    flaeche.DokumentBeginnen();
+    try {
+        seiten(flaeche);
+    } catch (...) {
+        flaeche.DokumentAbbrechen();
+        throw;
+    }
+    flaeche.DokumentBeenden();
+    return true;
+}
+
+void SeitenfussDrucken(IDruckflaeche& flaeche, int W, int H, int seitennummer) {
+    flaeche.TextAusgeben(W / 2 - 120, H - 100,
+                         Text(TextNr::DruckSeite) + QStringLiteral("%1").arg(seitennummer, 3));
+}
+
+void ZentriertDrucken(IDruckflaeche& flaeche, int W, int y, std::string_view zeile,
+                      int zeichenbreite) {
+    const int laenge = static_cast<int>(zeile.size());
+    flaeche.TextAusgeben(W / 2 - (laenge / 2) * zeichenbreite, y, zeile);
+}
+
+int LegendeDrucken(IDruckflaeche& flaeche, int x, int y, const std::vector<std::string>& zeilen,
+                   int zeilenabstand) {
+    for (std::size_t i = 0; i < zeilen.size(); ++i) {
+        if (i == 0) flaeche.SetzeFett(true);
+        flaeche.TextAusgeben(x, y, zeilen[i]);
+        if (i == 0) flaeche.SetzeFett(false);
+        y += zeilenabstand;
+    }
+    return y;
+}
+
 QString DruckSchriftfamilie(const QString& name) {
     if (name.compare(QLatin1String("Courier New"), Qt::CaseInsensitive) == 0)
         return QStringLiteral("Liberation Mono");

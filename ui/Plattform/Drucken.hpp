@@ -8,6 +8,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -74,6 +75,27 @@ public:
 IDrucker& Drucker();
 // Installs a replacement; nullptr puts the QPrinter implementation back.
 void SetzeDrucker(IDrucker* drucker);
+
+// The frame of every printout: landscape orientation, the printer dialog and,
+// when it is confirmed, one document: begun, filled by `seiten`, ended. An error
+// while the pages are printed drops the begun document, so nothing half printed
+// goes to the printer, and is passed on. False when the dialog was cancelled (no
+// document then).
+bool DokumentDrucken(QWidget* owner, const std::function<void(IDruckflaeche&)>& seiten);
+
+// The footer of a page of width W and height H: "Seite " (English "Page ") and the
+// page number in three characters, in the current font at (W div 2 - 120, H - 100).
+void SeitenfussDrucken(IDruckflaeche& flaeche, int W, int H, int seitennummer);
+
+// A table line centred on a page of width W by its character count, at
+// x = W div 2 - (length div 2) * zeichenbreite.
+void ZentriertDrucken(IDruckflaeche& flaeche, int W, int y, std::string_view zeile,
+                      int zeichenbreite);
+
+// A legend at (x, y) on: its first line (the title) in bold, the others with no
+// style, one every `zeilenabstand`. Returns y under the last line.
+int LegendeDrucken(IDruckflaeche& flaeche, int x, int y, const std::vector<std::string>& zeilen,
+                   int zeilenabstand);
 
 // The family that stands for a documented font name on this system: "Courier New"
 // is drawn in the metric-compatible "Liberation Mono", "Arial" in "Liberation
