@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCompleter>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
@@ -88,6 +89,8 @@ QComboBox* Liste(QComboBox* liste, const char* name, int x, int y, int breite) {
     liste->setEditable(true);
     // Typed text never becomes a new item: the items are the table's names.
     liste->setInsertPolicy(QComboBox::NoInsert);
+    // Typed text keeps its case: a typed "s" is not taken for the item "S".
+    liste->completer()->setCaseSensitivity(Qt::CaseSensitive);
     return liste;
 }
 

@@ -124,6 +124,9 @@ public:
     void NameComboboxDropDown();
     void NameComboboxChange();
 
+    // The items of NameCombobox rebuilt from all names.
+    void ObjektListeFuellen();
+
     // --- Locations editor (HauptOrte.cpp) -------------------------------------
     void OrtAnzeigen(std::int32_t n);
     void OrtUebernehmen(bool& Fehler, std::int32_t n);
@@ -133,6 +136,8 @@ public:
     void OrtLoeschButtonClick();
     void OrtComboBoxDropDown();
     void OrtComboBoxChange();
+    // The items of OrtComboBox rebuilt from all names.
+    void OrtListeFuellen();
 
     // --- Parameters (HauptParameter.cpp) --------------------------------------
     void ParameterPruefen(bool& Fehler);
@@ -166,16 +171,12 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
 
-    // The items of NameCombobox / OrtComboBox rebuilt from all names.
-    void ObjektListeFuellen();
-    void OrtListeFuellen();
-
 private:
     void ControlsAnlegen();
     void SignaleVerbinden();
     void FehlendeKatalogeMelden();
-    // Exit steps 1-5: the question and the four files; false when the user did
-    // not answer Yes (nothing written then).
+    // The exit's question and the four files; false when the user did not
+    // answer Yes (nothing written then).
     bool BeendenBestaetigt();
 
     // Reads a field's text as a number the way every field of the two editors is
