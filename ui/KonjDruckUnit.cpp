@@ -44,8 +44,7 @@ void TKonjDruckForm::FormCreate(QObject* /*Sender*/) {
         KopfDrucken();
         for (std::int32_t i = 1; i <= AnzahlKonjunktionen; ++i) {
             if (y_ >= H_ - RaumFuerZeile) {
-                SeitenfussDrucken(f, W_, H_, seitennummer_);
-                f.NeueSeiteBeginnen();
+                SeiteAbschliessen(f, W_, H_, seitennummer_);
                 KopfDrucken();
             }
             f.TextAusgeben(LinkerRand, y_, KonjZeile(Konjunktionen[i]));
@@ -55,8 +54,7 @@ void TKonjDruckForm::FormCreate(QObject* /*Sender*/) {
         if (AnzahlKonjunktionen > 0) {
             // The legend stays on one page.
             if (y_ >= H_ - RaumFuerLegende) {
-                SeitenfussDrucken(f, W_, H_, seitennummer_);
-                f.NeueSeiteBeginnen();
+                SeiteAbschliessen(f, W_, H_, seitennummer_);
                 NeueSeite();
             }
             y_ = LegendeDrucken(f, LinkerRand, y_ + Zeilenabstand,

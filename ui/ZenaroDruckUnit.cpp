@@ -40,8 +40,7 @@ void TDruckForm::FormCreate() {
 
         for (const std::string& zeile : zeilen_) {
             if (y_ >= H_ - 300) {
-                SeitenfussDrucken(f, W_, H_, seitennummer_);
-                f.NeueSeiteBeginnen();
+                SeiteAbschliessen(f, W_, H_, seitennummer_);
                 KopfDrucken();
             }
             f.SetzeSchriftgroesse(7);
@@ -56,8 +55,7 @@ void TDruckForm::FormCreate() {
         if (AnzahlZeilen > 0) {
             // The legend stays on one page.
             if (y_ >= H_ - 1800) {
-                SeitenfussDrucken(f, W_, H_, seitennummer_);
-                f.NeueSeiteBeginnen();
+                SeiteAbschliessen(f, W_, H_, seitennummer_);
                 NeueSeite();
             }
             y_ = LegendeDrucken(f, Rand, y_ + Zeilenabstand, legende_, Zeilenabstand);

@@ -57,6 +57,11 @@ void SeitenfussDrucken(IDruckflaeche& flaeche, int W, int H, int seitennummer) {
                          Text(TextNr::DruckSeite) + QStringLiteral("%1").arg(seitennummer, 3));
 }
 
+void SeiteAbschliessen(IDruckflaeche& flaeche, int W, int H, int seitennummer) {
+    SeitenfussDrucken(flaeche, W, H, seitennummer);
+    flaeche.NeueSeiteBeginnen();
+}
+
 void ZentriertDrucken(IDruckflaeche& flaeche, int W, int y, std::string_view zeile,
                       int zeichenbreite) {
     const int laenge = static_cast<int>(zeile.size());

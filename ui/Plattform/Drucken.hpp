@@ -87,6 +87,9 @@ bool DokumentDrucken(QWidget* owner, const std::function<void(IDruckflaeche&)>& 
 // page number in three characters, in the current font at (W div 2 - 120, H - 100).
 void SeitenfussDrucken(IDruckflaeche& flaeche, int W, int H, int seitennummer);
 
+// Ends a full page: its footer, then the next page is started.
+void SeiteAbschliessen(IDruckflaeche& flaeche, int W, int H, int seitennummer);
+
 // A table line centred on a page of width W by its character count, at
 // x = W div 2 - (length div 2) * zeichenbreite.
 void ZentriertDrucken(IDruckflaeche& flaeche, int W, int y, std::string_view zeile,
