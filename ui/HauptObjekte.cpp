@@ -196,29 +196,29 @@ void THauptForm::ObjektUebernehmen(bool& Fehler, std::int32_t n) {
             return fehler(TextNr::HauptAFalsch);
     }
 
-    // 13.-18. Angles, equinox and the magnitude parameters.
+    // 13.-18. Angles (not negative), equinox (positive), magnitude parameters
+    // (any number).
+    enum class TGrenze { KeineNegative, Positiv, Keine };
     struct TPruefung {
         QLineEdit* feld;
         TextNr fehlt;
         TextNr falsch;
-        Extended untergrenze;  // the value must not lie below it
-        bool nullErlaubt;
-        bool begrenzt;
-        Extended wert;
+        TGrenze grenze;
+        Extended wert = 0.0L;
     };
     TPruefung pruefungen[] = {
-        {AknoEdit, TextNr::HauptKnotenFehlt, TextNr::HauptKnotenFalsch, 0.0L, true, true, 0.0L},
-        {PeknoEdit, TextNr::HauptPeriFehlt, TextNr::HauptPeriFalsch, 0.0L, true, true, 0.0L},
-        {BahnngEdit, TextNr::HauptNeigungFehlt, TextNr::HauptNeigungFalsch, 0.0L, true, true, 0.0L},
-        {AequinEdit, TextNr::HauptAequinoxFehlt, TextNr::HauptAequinoxFalsch, 0.0L, false, true,
-         0.0L},
-        {M0Edit, TextNr::HauptH11Fehlt, TextNr::HauptH11Falsch, 0.0L, true, false, 0.0L},
-        {LuminEdit, TextNr::HauptNFehlt, TextNr::HauptNFalsch, 0.0L, true, false, 0.0L},
+        {AknoEdit, TextNr::HauptKnotenFehlt, TextNr::HauptKnotenFalsch, TGrenze::KeineNegative},
+        {PeknoEdit, TextNr::HauptPeriFehlt, TextNr::HauptPeriFalsch, TGrenze::KeineNegative},
+        {BahnngEdit, TextNr::HauptNeigungFehlt, TextNr::HauptNeigungFalsch, TGrenze::KeineNegative},
+        {AequinEdit, TextNr::HauptAequinoxFehlt, TextNr::HauptAequinoxFalsch, TGrenze::Positiv},
+        {M0Edit, TextNr::HauptH11Fehlt, TextNr::HauptH11Falsch, TGrenze::Keine},
+        {LuminEdit, TextNr::HauptNFehlt, TextNr::HauptNFalsch, TGrenze::Keine},
     };
     for (TPruefung& p : pruefungen) {
         if (Leer(p.feld)) return fehler(p.fehlt);
-        if (!EinfachLesen(p.feld->text(), p.wert)) return fehler(p.falsch);
-        if (p.begrenzt && (p.wert < p.untergrenze || (!p.nullErlaubt && p.wert == p.untergrenze)))
+        if (!EinfachLesen(p.feld->text(), p.wert) ||
+            (p.grenze == TGrenze::KeineNegative && p.wert < 0.0L) ||
+            (p.grenze == TGrenze::Positiv && p.wert <= 0.0L))
             return fehler(p.falsch);
     }
 
