@@ -1,5 +1,8 @@
 #include "engine/AufUntergang.hpp"
 
+#include <array>
+#include <cmath>
+
 #include "astro/MATLIB.hpp"
 #include "astro/SUNLIB.hpp"
 #include "astro/TIMLIB.hpp"
@@ -71,6 +74,33 @@ void AufUntergangBerechnen(TEphemeridenZeile& Zeile, const TBahnDaten& Bahn, con
     }
 }
 
+namespace {
+
+// What the scan of a day takes from the Sun and the calendar at each minute: the
+// local date and hour, the local sidereal time and the Sun's altitude. They depend
+// on the day (its local midnight as a universal day number), the zone and the
+// location only, so the scans of many objects on one day (the all-objects mode)
+// share them: kept from the last day scanned and used again when all four are the
+// same numbers (value and sign), they are the values the scan would take again.
+struct TSonnenMinute {
+    std::int32_t Tag = 0, Monat = 0, Jahr = 0;
+    Extended Stunde = 0.0L;
+    Extended Sternzeit = 0.0L;
+    Extended HoeheSonne = 0.0L;
+};
+
+struct TSonnenTag {
+    bool Gueltig = false;
+    Extended MJD0 = 0.0L, Zone = 0.0L, Laenge = 0.0L, Breite = 0.0L;
+    std::array<TSonnenMinute, 1441> Minute{};
+};
+
+TSonnenTag LetzterSonnenTag;
+
+bool Gleich(Extended a, Extended b) { return a == b && std::signbit(a) == std::signbit(b); }
+
+}  // namespace
+
 void KulminationBerechnen(TEphemeridenZeile& Zeile, const TBahnDaten& Bahn, const TOrt& Ort) {
     const Extended MJD0 = DATETOMJD(Zeile.Tag, Zeile.Monat, Zeile.Jahr, 0.0L) - ZonenOffset / 24.0L;
     const Extended phi = Ort.Breite;
@@ -87,19 +117,33 @@ void KulminationBerechnen(TEphemeridenZeile& Zeile, const TBahnDaten& Bahn, cons
     // instant against MJD0 + 1 would drop the last one for day numbers 32768 to
     // 65535 (1948 to 2038), where the rounding of 1440 additions of the step exceeds
     // the step's own shortfall from 1/1440 day.
+    TSonnenTag& sonnenTag = LetzterSonnenTag;
+    const bool bekannt = sonnenTag.Gueltig && Gleich(sonnenTag.MJD0, MJD0) &&
+                         Gleich(sonnenTag.Zone, ZonenOffset) && Gleich(sonnenTag.Laenge, lambda) &&
+                         Gleich(sonnenTag.Breite, phi);
+    sonnenTag.Gueltig = bekannt;
     Extended m = MJD0;
     for (std::int32_t k = 0; k <= 1440; ++k, m += MinutenSchritt) {
-        std::int32_t tag = 0, monat = 0, jahr = 0;
-        Extended stunde = 0.0L;
-        MJDTODATE(m + ZonenOffset / 24.0L, tag, monat, jahr, stunde);
-        const Extended sternzeit = OrtsSternzeit(jahr, monat, tag, stunde, ZonenOffset, lambda);
+        TSonnenMinute& minute = sonnenTag.Minute[static_cast<std::size_t>(k)];
         const Extended T = (m - 51544.5L) / 36525.0L;
+        if (!bekannt) {
+            MJDTODATE(m + ZonenOffset / 24.0L, minute.Tag, minute.Monat, minute.Jahr,
+                      minute.Stunde);
+            minute.Sternzeit = OrtsSternzeit(minute.Jahr, minute.Monat, minute.Tag, minute.Stunde,
+                                             ZonenOffset, lambda);
+            Extended alphaSonne = 0.0L, deltaSonne = 0.0L, rSonne = 0.0L;
+            SUNEQUAT(T, alphaSonne, deltaSonne, rSonne);
+            Extended azimut = 0.0L;
+            minute.HoeheSonne = -90.0L;
+            AzimutHoehe(alphaSonne / 15.0L, deltaSonne, minute.Sternzeit, phi, azimut,
+                        minute.HoeheSonne);
+        }
+        const std::int32_t tag = minute.Tag, monat = minute.Monat, jahr = minute.Jahr;
+        const Extended stunde = minute.Stunde;
+        const Extended sternzeit = minute.Sternzeit;
+        const Extended hoeheSonne = minute.HoeheSonne;
 
-        Extended alphaSonne = 0.0L, deltaSonne = 0.0L, rSonne = 0.0L;
-        SUNEQUAT(T, alphaSonne, deltaSonne, rSonne);
-        Extended azimut = 0.0L, hoeheSonne = -90.0L;
-        AzimutHoehe(alphaSonne / 15.0L, deltaSonne, sternzeit, phi, azimut, hoeheSonne);
-
+        Extended azimut = 0.0L;
         Extended alpha = 0.0L, delta = 0.0L, entfernung = 0.0L, r = 0.0L;
         ObjektOrt(Bahn, T, m, alpha, delta, entfernung, r);
         TopozentrischeKorrektur(jahr, monat, tag, stunde, ZonenOffset, phi, lambda, alpha, delta,
@@ -119,6 +163,14 @@ void KulminationBerechnen(TEphemeridenZeile& Zeile, const TBahnDaten& Bahn, cons
             optMonat = monat;
             optJahr = jahr;
         }
+    }
+    if (!bekannt) {
+        // Complete: the day's minutes serve the next scan of the same day.
+        sonnenTag.MJD0 = MJD0;
+        sonnenTag.Zone = ZonenOffset;
+        sonnenTag.Laenge = lambda;
+        sonnenTag.Breite = phi;
+        sonnenTag.Gueltig = true;
     }
 
     Zeile.TOptMond = "  ";

@@ -207,3 +207,43 @@ TEST_F(AufUntergang, ADayWithoutRisingKeepsItsSetting) {
     EXPECT_GT(uebermorgen.Aufgang, 0.0L);
     EXPECT_LT(uebermorgen.Aufgang, 1.5L);
 }
+
+TEST_F(AufUntergang, ObjectsScannedOnTheSameDayGetWhatAScanOfTheirOwnGives) {
+    // The second object's scan follows one of another object on the same day, the
+    // third one's a scan of another day; the repeated scans must agree to the bit.
+    TBahnDaten nord, sued;
+    BahnVorbereiten(Polkoerper(90.0L, 2024, 6, 1), nord);
+    BahnVorbereiten(Polkoerper(270.0L, 2024, 6, 1), sued);
+    const TOrt ort = Ort(20.0L, -15.0L);
+    auto pruefen = [](const TEphemeridenZeile& a, const TEphemeridenZeile& b) {
+        EXPECT_EQ(a.Kulmination, b.Kulmination);
+        EXPECT_EQ(a.KulmHoehe, b.KulmHoehe);
+        EXPECT_EQ(a.TOpt, b.TOpt);
+        EXPECT_EQ(a.TOptHoehe, b.TOptHoehe);
+        EXPECT_EQ(a.TOptMond, b.TOptMond);
+    };
+    TEphemeridenZeile a = Tag(2024, 6, 1), b = Tag(2024, 6, 1), c = Tag(2024, 6, 1);
+    TEphemeridenZeile anderer = Tag(2024, 6, 2);
+    KulminationBerechnen(a, sued, ort);
+    KulminationBerechnen(b, nord, ort);  // the same day again
+    KulminationBerechnen(anderer, sued, ort);
+    KulminationBerechnen(c, nord, ort);  // after another day
+    pruefen(b, c);
+    ASSERT_GE(c.TOpt, 0.0L);
+    // The same day right after at another location, or in another zone, against a
+    // scan after another day.
+    TEphemeridenZeile d = Tag(2024, 6, 1), e = Tag(2024, 6, 1);
+    KulminationBerechnen(d, nord, Ort(20.0L, 60.0L));
+    KulminationBerechnen(anderer, nord, ort);
+    KulminationBerechnen(e, nord, Ort(20.0L, 60.0L));
+    pruefen(d, e);
+    EXPECT_NE(d.TOpt, b.TOpt);
+    TEphemeridenZeile f = Tag(2024, 6, 1), g = Tag(2024, 6, 1);
+    KulminationBerechnen(b, nord, ort);
+    ZonenOffset = 5.0L;
+    KulminationBerechnen(f, nord, ort);
+    KulminationBerechnen(anderer, nord, ort);
+    KulminationBerechnen(g, nord, ort);
+    pruefen(f, g);
+    EXPECT_NE(f.TOpt, b.TOpt);
+}
