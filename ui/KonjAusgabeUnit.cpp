@@ -6,20 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "engine/ShortString.hpp"
 #include "engine/ZenaroDef.hpp"
 #include "ui/Konjunktionstext.hpp"
 #include "ui/Plattform/Fenster.hpp"
+#include "ui/Plattform/Zeichensatz.hpp"
 
 namespace zenaro {
-
-namespace {
-
-QString AlsQString(const std::string& zeile) {
-    return QString::fromStdString(Win1252NachUtf8(zeile));
-}
-
-}  // namespace
 
 TKonjAusgabeForm::TKonjAusgabeForm(QWidget* Owner) : QWidget(Owner, Qt::Window) {
     setObjectName("KonjAusgabeForm");
@@ -46,11 +38,11 @@ TKonjAusgabeForm::TKonjAusgabeForm(QWidget* Owner) : QWidget(Owner, Qt::Window) 
 }
 
 void TKonjAusgabeForm::FormCreate(QObject* /*Sender*/) {
-    setWindowTitle(AlsQString(KonjTitelzeile(TAusgabeSenke::Fenster)));
+    setWindowTitle(Win1252AlsQString(KonjTitelzeile(TAusgabeSenke::Fenster)));
     // The memo receives every line at once; the title is the caption, not a line.
     QStringList zeilen;
     for (const std::string& zeile : Konjunktionstext(TAusgabeSenke::Fenster))
-        zeilen.append(AlsQString(zeile));
+        zeilen.append(Win1252AlsQString(zeile));
     Memo1->setPlainText(zeilen.join(QChar('\n')));
 
     if (Englisch)

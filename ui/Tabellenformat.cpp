@@ -5,11 +5,12 @@
 #include "astro/Laufzeit.hpp"
 #include "engine/Hilfen.hpp"
 #include "engine/Zahltext.hpp"
+#include "ui/Plattform/Zeichensatz.hpp"
 #include "ui/Texte.hpp"
 
 namespace zenaro {
 
-std::string TabellenText(TextNr nr) { return Utf8NachWin1252(Text(nr).toStdString()); }
+std::string TabellenText(TextNr nr) { return QStringAlsWin1252(Text(nr)); }
 
 std::string GanzText(std::int64_t n, std::size_t breite) {
     return LinksAuffuellen(std::to_string(n), breite, ' ');

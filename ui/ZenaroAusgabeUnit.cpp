@@ -9,10 +9,10 @@
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
-#include "engine/ShortString.hpp"
 #include "engine/ZenaroDef.hpp"
 #include "ui/Ephemeridentext.hpp"
 #include "ui/Plattform/Fenster.hpp"
+#include "ui/Plattform/Zeichensatz.hpp"
 
 namespace zenaro {
 
@@ -84,11 +84,11 @@ TAusgabeForm::TAusgabeForm(QWidget* Owner) : QWidget(Owner, Qt::Window) {
 void TAusgabeForm::FormCreate() {
     const std::vector<TTextZeile> zeilen = Ephemeridentext(TAusgabeSenke::Fenster);
     if (AlleObjekteModus && !zeilen.empty())
-        setWindowTitle(QString::fromStdString(Win1252NachUtf8(zeilen.front().Text)));
+        setWindowTitle(Win1252AlsQString(zeilen.front().Text));
     else
-        setWindowTitle(QString::fromStdString(Win1252NachUtf8(Objekte[AktObjekt].Name.Text())));
+        setWindowTitle(Win1252AlsQString(Objekte[AktObjekt].Name.Text()));
     for (const TTextZeile& z : zeilen) {
-        auto* item = new QListWidgetItem(QString::fromStdString(Win1252NachUtf8(z.Text)));
+        auto* item = new QListWidgetItem(Win1252AlsQString(z.Text));
         const QColor farbe =
             z.Art == TZeilenArt::Zeile ? ZeilenFarbe(Ephemeride[z.Nummer].TOptHoehe) : FarbeWeiss;
         item->setData(Qt::ForegroundRole, farbe);

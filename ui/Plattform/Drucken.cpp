@@ -8,8 +8,8 @@
 #include <QPrinter>
 #include <algorithm>
 
-#include "engine/ShortString.hpp"
 #include "ui/Plattform/Dialoge.hpp"
+#include "ui/Plattform/Zeichensatz.hpp"
 #include "ui/Texte.hpp"
 
 namespace zenaro {
@@ -23,7 +23,7 @@ IDrucker* installierterDrucker = nullptr;
 }  // namespace
 
 void IDruckflaeche::TextAusgeben(int x, int y, std::string_view win1252) {
-    TextAusgeben(x, y, QString::fromStdString(Win1252NachUtf8(win1252)));
+    TextAusgeben(x, y, Win1252AlsQString(win1252));
 }
 
 IDrucker& Drucker() {

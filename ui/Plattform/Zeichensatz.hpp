@@ -1,0 +1,17 @@
+// The bridge between the program's single-byte texts (Windows-1252, as the tables,
+// names and files hold them) and the window system's strings.
+#pragma once
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace zenaro {
+
+// A Windows-1252 text as a window-system string.
+QString Win1252AlsQString(std::string_view win1252);
+// A window-system string as Windows-1252; a character without a Windows-1252 byte
+// becomes "?".
+std::string QStringAlsWin1252(const QString& text);
+
+}  // namespace zenaro
