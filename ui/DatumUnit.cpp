@@ -14,6 +14,7 @@
 #include "engine/Hilfen.hpp"
 #include "engine/Programmstart.hpp"
 #include "engine/ZenaroDef.hpp"
+#include "ui/Plattform/Fenster.hpp"
 #include "ui/Plattform/Nachricht.hpp"
 #include "ui/Texte.hpp"
 
@@ -153,6 +154,7 @@ TDatumForm::TDatumForm(QWidget* Owner)
     connect(Button2, &QPushButton::clicked, this, &TDatumForm::Button2Click);
 
     setFixedSize(394, 196);
+    AufBildschirmZentrieren(*this);
     hide();
 }
 
