@@ -7,6 +7,7 @@
 // conjunction output. Every output form reads the globals while it is created.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QPushButton>
 #include <array>
 #include <optional>
@@ -36,13 +37,17 @@ enum class TSenke { Fenster, Drucker, Datei };
 // A calculation is running. The ephemeris lets the window system process
 // pending messages after every step, so a click on a calculation button or on
 // the download would otherwise start a second road (or replace the objects)
-// inside the running one. While the road runs these four buttons are disabled,
+// inside the running one. The object and location editors are closed too: a
+// choice there would change the current object inside the all-objects loop,
+// which then puts the previous one back, and the editor would show one object
+// while saving into another. While the road runs these controls are disabled,
 // and a handler called all the same returns at once. Both are undone also when
 // an error ends the road.
 class TRechnungLaeuft {
 public:
     explicit TRechnungLaeuft(THauptForm& form)
-        : knoepfe_{form.BerechnungsButton, form.DruckButton, form.SpeicherButton, form.Button1} {
+        : knoepfe_{form.BerechnungsButton, form.DruckButton, form.SpeicherButton,
+                   form.Button1,           form.ObjektBox,   form.OrtBox} {
         aktiv_ = true;
         for (std::size_t i = 0; i < knoepfe_.size(); ++i) {
             vorher_[i] = knoepfe_[i]->isEnabled();
@@ -60,8 +65,8 @@ public:
 
 private:
     static inline bool aktiv_ = false;
-    std::array<QPushButton*, 4> knoepfe_;
-    std::array<bool, 4> vorher_{};
+    std::array<QWidget*, 6> knoepfe_;
+    std::array<bool, 6> vorher_{};
 };
 
 // Puts the current object back when the all-objects loop ends, also by an
@@ -132,6 +137,9 @@ void Rechnen(THauptForm& form, TSenke senke) {
 
     ZeitzonenName = Utf8NachWin1252(form.ZoneComboBox->currentText().toStdString());
     AnzahlZeilen = 0;
+    // The emptied table is not full; an all-objects run without objects does
+    // not compute and would otherwise report the previous run's full table.
+    EphemerideVoll = false;
     AlleObjekteModus = form.AllCheckBox->isChecked();
     NachHelligkeitSortieren = form.SortCheckBox->isChecked();
     HellParameterBenutzen = form.HellCheckBox->isChecked();

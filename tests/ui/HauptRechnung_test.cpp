@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <functional>
@@ -200,29 +201,33 @@ TEST_F(HauptRechnung, DruckUndSpeicherSenken) {
 }
 
 // A click on any calculation button or on the download while the ephemeris lets
-// messages through starts nothing; the buttons are back afterwards.
+// messages through starts nothing, and the object and location editors cannot
+// change the current object inside the all-objects loop; all of them are back
+// afterwards.
 TEST_F(HauptRechnung, KeinZweiterLaufWaehrendDerRechnung) {
     form->Button1->setEnabled(true);
+    const std::vector<QWidget*> gesperrt{form->BerechnungsButton, form->DruckButton,
+                                         form->SpeicherButton,    form->Button1,
+                                         form->ObjektBox,         form->OrtBox};
     std::vector<bool> waehrend;
     schritte.beimSchritt = [&] {
+        for (QWidget* k : gesperrt) waehrend.push_back(k->isEnabled());
         for (QPushButton* k :
-             {form->BerechnungsButton, form->DruckButton, form->SpeicherButton, form->Button1}) {
-            waehrend.push_back(k->isEnabled());
+             {form->BerechnungsButton, form->DruckButton, form->SpeicherButton, form->Button1})
             k->click();
-        }
         form->BerechnungsButtonClick();
         form->SpeicherButtonClick();
     };
     TSpeicherdialogRekorder dialoge;
     form->BerechnungsButton->click();
     EXPECT_EQ(schritte.sanduhr.size(), 2u);
-    EXPECT_EQ(waehrend, std::vector<bool>(8, false));
+    EXPECT_EQ(waehrend, std::vector<bool>(12, false));
     EXPECT_EQ(Fenster().size(), 1u);
     EXPECT_TRUE(dialoge.Gezeigt().empty());
     EXPECT_TRUE(meldungen.Texte().empty());
-    for (QPushButton* k :
-         {form->BerechnungsButton, form->DruckButton, form->SpeicherButton, form->Button1})
-        EXPECT_TRUE(k->isEnabled());
+    for (QWidget* k : gesperrt) EXPECT_TRUE(k->isEnabled());
+    // A control that was off before the road stays off.
+    EXPECT_FALSE(form->HellButton->isEnabled());
 }
 
 // An error of the computation ends the road: no output, the normal cursor, the
@@ -252,6 +257,15 @@ TEST_F(HauptRechnung, VolleTabellenWerdenGemeldet) {
                                    "ersten 10000 Zeilen; die Zeitpunkte danach wurden nicht "
                                    "berechnet."});
     EXPECT_EQ(meldungen.Eintraege()[0].art, TMeldungsart::Information);
+    // The next road that computes nothing (all objects, none there) is not full.
+    schritte.beimSchritt = nullptr;
+    AnzahlObjekte = 0;
+    form->AllCheckBox->setChecked(true);
+    meldungen.Leeren();
+    form->SpeicherButton->click();
+    EXPECT_EQ(AnzahlZeilen, 0);
+    EXPECT_TRUE(meldungen.Texte().empty());
+    form->AllCheckBox->setChecked(false);
 
     // The conjunctions: 142 objects at one place give 10011 pairs at one instant.
     schritte.beimSchritt = nullptr;
