@@ -74,12 +74,6 @@ bool FeldLesen(const std::string& zeile, std::size_t von, std::size_t bis, std::
     return ZahlLesen(text, wert);
 }
 
-std::string ListenPfad() {
-    std::string verzeichnis = DatenVerzeichnis;
-    if (!verzeichnis.empty() && verzeichnis.back() != '/') verzeichnis += '/';
-    return DateiFinden(verzeichnis, DateiKometenliste);
-}
-
 // Reads the list line by line and hands every line to `zeileFertig` (at most
 // its first GehalteneZeichen characters, with its full length). A line ends at
 // CR, LF or CR LF; Ctrl-Z ends the text. False when the file does not open as a
@@ -126,6 +120,12 @@ bool ListeLesen(const std::string& pfad, F&& zeileFertig) {
 
 }  // namespace
 
+std::string KometenlistePfad() {
+    std::string verzeichnis = DatenVerzeichnis;
+    if (!verzeichnis.empty() && verzeichnis.back() != '/') verzeichnis += '/';
+    return DateiFinden(verzeichnis, DateiKometenliste);
+}
+
 bool KometenzeileUmwandeln(const std::string& zeile, TBahnelement& element) {
     if (zeile.size() <= static_cast<std::size_t>(KometenlisteMinLaenge)) return false;
     element = TBahnelement{};
@@ -167,7 +167,7 @@ TKometenlisteErgebnis BahnelementeKonvertieren() {
     TKometenlisteErgebnis ergebnis;
     std::vector<TBahnelement> kometen;
     ergebnis.ListeGelesen =
-        ListeLesen(ListenPfad(), [&](const std::string& zeile, std::size_t laenge) {
+        ListeLesen(KometenlistePfad(), [&](const std::string& zeile, std::size_t laenge) {
             if (laenge <= static_cast<std::size_t>(KometenlisteMinLaenge)) return;
             TBahnelement element;
             if (!KometenzeileUmwandeln(zeile, element)) {

@@ -12,6 +12,11 @@ namespace zenaro {
 // Name of the downloaded list in the data directory (found without regard to case).
 inline constexpr const char* DateiKometenliste = "Soft02Cmt.txt";
 
+// The full path of the list in the data directory: the existing file of that
+// name in any case, otherwise DatenVerzeichnis + "Soft02Cmt.txt". The download
+// writes it and the conversion reads it.
+std::string KometenlistePfad();
+
 // A line of the list is used only when it is longer than this.
 inline constexpr std::int32_t KometenlisteMinLaenge = 154;
 

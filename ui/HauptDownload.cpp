@@ -10,7 +10,6 @@
 #include <optional>
 #include <string>
 
-#include "engine/Datendateien.hpp"
 #include "engine/Kometenliste.hpp"
 #include "engine/ZenaroDef.hpp"
 #include "ui/HauptUnit.hpp"
@@ -26,10 +25,8 @@ void THauptForm::Button1Click() {
     {
         // The hourglass goes also when the conversion ends with an error.
         TSanduhr sanduhr;
-        std::string verzeichnis = DatenVerzeichnis;
-        if (!verzeichnis.empty() && verzeichnis.back() != '/') verzeichnis += '/';
         // The file the conversion reads, in whatever case it already exists.
-        const std::string ziel = DateiFinden(verzeichnis, DateiKometenliste);
+        const std::string ziel = KometenlistePfad();
         // Let the hourglass show. Clicks wait until the download is over, so
         // that nothing else (a second download, a calculation) starts inside it.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
