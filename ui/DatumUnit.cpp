@@ -16,6 +16,7 @@
 #include "engine/ZenaroDef.hpp"
 #include "ui/Plattform/Fenster.hpp"
 #include "ui/Plattform/Nachricht.hpp"
+#include "ui/Plattform/Zeichensatz.hpp"
 #include "ui/Texte.hpp"
 
 namespace zenaro {
@@ -138,8 +139,7 @@ TDatumForm::TDatumForm(QWidget* Owner)
 
     ZoneComboBox = new QComboBox(this);
     ZoneComboBox->setObjectName("ZoneComboBox");
-    for (const TZeitzone& zone : Zeitzonen)
-        ZoneComboBox->addItem(QString::fromLatin1(zone.Name.data(), zone.Name.size()));
+    for (const TZeitzone& zone : Zeitzonen) ZoneComboBox->addItem(Win1252AlsQString(zone.Name));
     ZoneComboBox->setMaxVisibleItems(12);
     ZoneComboBox->setGeometry(276, 78, 110, 22);
 
@@ -167,11 +167,12 @@ void TDatumForm::Vorbelegen(const std::string& datum, const std::string& zeit, i
     // Out-of-range values are kept in range by the up-downs themselves.
     HrUpDown->setValue(ZeitTeil(zeit, 1));
     MiUpDown->setValue(ZeitTeil(zeit, 4));
-    ZoneComboBox->setCurrentIndex(zonenIndex >= 0 && zonenIndex < ZoneComboBox->count() ? zonenIndex
-                                                                                        : -1);
-    if (ZoneComboBox->currentIndex() < 0 && !zonenText.isEmpty())
-        ZoneComboBox->setCurrentIndex(
-            ZoneComboBox->findText(zonenText, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    // The main list shows its text: the zone that text names is selected, also
+    // when it was typed there after a choice from the list; a text that names no
+    // zone leaves the main list's index (none when that is no zone either).
+    int zone = ZoneComboBox->findText(zonenText, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (zone < 0 && zonenIndex >= 0 && zonenIndex < ZoneComboBox->count()) zone = zonenIndex;
+    ZoneComboBox->setCurrentIndex(zone);
 }
 
 void TDatumForm::Anzeigen(QObject* handle) {

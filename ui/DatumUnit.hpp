@@ -67,7 +67,8 @@ public:
     // Fills the controls at a launch: the calendar with the date text
     // ("TT.MM.JJJJ"; today when it is no date), hour and minute with characters
     // 1-2 and 4-5 of the time text (0 where they are no number, kept in range),
-    // the zone list with the index and the text of the main window's zone list.
+    // the zone list with the zone named by the text of the main window's zone
+    // list, or with its index when the text names no zone.
     void Vorbelegen(const std::string& datum, const std::string& zeit, int zonenIndex,
                     const QString& zonenText);
 

@@ -10,14 +10,11 @@
 #include "ui/DatumUnit.hpp"
 #include "ui/HauptUnit.hpp"
 #include "ui/Plattform/Nachricht.hpp"
+#include "ui/Plattform/Zeichensatz.hpp"
 
 namespace zenaro {
 
 namespace {
-
-std::string AusEdit(const QLineEdit* edit) { return Utf8NachWin1252(edit->text().toStdString()); }
-
-QString AlsText(const std::string& text) { return QString::fromStdString(Win1252NachUtf8(text)); }
 
 // n in decimal right-aligned in `breite` characters, each leading blank a "0";
 // a longer number is cut to its first characters (5 gives "05", 987 "0987").
@@ -34,8 +31,8 @@ void PaarSetzen(std::int32_t tag, std::int32_t monat, std::int32_t jahr, std::in
                 QLineEdit* datumEdit, QLineEdit* zeitEdit) {
     datum = MitNullen(tag, 2) + "." + MitNullen(monat, 2) + "." + MitNullen(jahr, 4);
     zeit = MitNullen(stunde, 2) + ":" + MitNullen(minute, 2);
-    datumEdit->setText(AlsText(datum.Text()));
-    zeitEdit->setText(AlsText(zeit.Text()));
+    datumEdit->setText(Win1252AlsQString(datum.Text()));
+    zeitEdit->setText(Win1252AlsQString(zeit.Text()));
 }
 
 // The index of the zone named in the list's text (exact, case-sensitive), or -1.
@@ -51,9 +48,9 @@ void DatumWaehlen(THauptForm& haupt, const QLineEdit* datumEdit, const QLineEdit
         return static_cast<std::intptr_t>(haupt.DatumNachricht(code, wert));
     });
     auto* form = new TDatumForm(&haupt);
-    form->Vorbelegen(AusEdit(datumEdit), AusEdit(zeitEdit), haupt.ZoneComboBox->currentIndex(),
-                     haupt.ZoneComboBox->currentText());
-    ZeitzonenName = Utf8NachWin1252(haupt.ZoneComboBox->currentText().toStdString());
+    form->Vorbelegen(QStringAlsWin1252(datumEdit->text()), QStringAlsWin1252(zeitEdit->text()),
+                     haupt.ZoneComboBox->currentIndex(), haupt.ZoneComboBox->currentText());
+    ZeitzonenName = QStringAlsWin1252(haupt.ZoneComboBox->currentText());
     DatumModus = modus;
     form->Anzeigen(&haupt);
 }
@@ -135,10 +132,10 @@ void THauptForm::TagesDatumButtonClick() {
     const char* zeit = ZonenIndex == 0 ? "00:00" : ZonenIndex == 28 ? "02:00" : "01:00";
     Startzeit = zeit;
     Stopzeit = zeit;
-    StartdatumEdit->setText(AlsText(Startdatum.Text()));
-    StopdatumEdit->setText(AlsText(Stopdatum.Text()));
-    Startzeitedit->setText(AlsText(Startzeit.Text()));
-    StopzeitEdit->setText(AlsText(Stopzeit.Text()));
+    StartdatumEdit->setText(Win1252AlsQString(Startdatum.Text()));
+    StopdatumEdit->setText(Win1252AlsQString(Stopdatum.Text()));
+    Startzeitedit->setText(Win1252AlsQString(Startzeit.Text()));
+    StopzeitEdit->setText(Win1252AlsQString(Stopzeit.Text()));
 }
 
 void THauptForm::ZoneComboBoxChange() {

@@ -23,6 +23,7 @@
 #include "ui/HauptUnit.hpp"
 #include "ui/Plattform/Meldungen.hpp"
 #include "ui/Plattform/Nachricht.hpp"
+#include "ui/Plattform/Zeichensatz.hpp"
 
 namespace zenaro {
 namespace {
@@ -186,6 +187,12 @@ TEST_F(Datum, VorbelegenAusDenFeldern) {
     EXPECT_EQ(form.Kalender->selectedDate(), QDate(987, 1, 1));
     EXPECT_EQ(form.HrUpDown->value() * 100 + form.MiUpDown->value(), 705);
     EXPECT_EQ(form.ZoneComboBox->currentIndex(), -1);  // names compare case-sensitively
+    // A zone name typed into the main list after a choice there counts, not the
+    // index of the earlier choice.
+    form.Vorbelegen("01.01.2026", "00:00", 3, "UTC");
+    EXPECT_EQ(form.ZoneComboBox->currentIndex(), 45);
+    form.Vorbelegen("01.01.2026", "00:00", 3, "Mars");
+    EXPECT_EQ(form.ZoneComboBox->currentIndex(), 3);
 }
 
 TEST_F(Datum, DatumLesenUndKurzdatum) {
@@ -220,8 +227,7 @@ protected:
         haupt_ = std::make_unique<THauptForm>();
         if (haupt_->ZoneComboBox->count() == 0)
             for (const TZeitzone& zone : Zeitzonen)
-                haupt_->ZoneComboBox->addItem(
-                    QString::fromLatin1(zone.Name.data(), zone.Name.size()));
+                haupt_->ZoneComboBox->addItem(Win1252AlsQString(zone.Name));
         haupt_->ZoneComboBox->setCurrentIndex(3);
         haupt_->StartdatumEdit->setText("01.01.2026");
         haupt_->Startzeitedit->setText("01:00");
