@@ -18,6 +18,7 @@
 #include "engine/ZenaroDef.hpp"
 #include "ui/HauptUnit.hpp"
 #include "ui/Plattform/Meldungen.hpp"
+#include "ui/Plattform/Zeichensatz.hpp"
 #include "ui/Texte.hpp"
 
 namespace zenaro {
@@ -25,10 +26,6 @@ namespace zenaro {
 bool ObjektListeGeoeffnet = false;
 
 namespace {
-
-QString AlsText(const std::string& win1252) {
-    return QString::fromStdString(Win1252NachUtf8(win1252));
-}
 
 QString Zahl(Extended x, std::int32_t breite, std::int32_t dezimalen) {
     return QString::fromStdString(ZahlText(x, breite, dezimalen));
@@ -90,7 +87,7 @@ bool Leer(const QLineEdit* feld) { return feld->text().isEmpty(); }
 void THauptForm::ObjektListeFuellen() {
     NameCombobox->clear();
     for (std::int32_t k = 1; k <= AnzahlObjekte; ++k)
-        NameCombobox->addItem(AlsText(Objekte[k].Name));
+        NameCombobox->addItem(Win1252AlsQString(Objekte[k].Name.Text()));
 }
 
 void THauptForm::ObjektAnzeigen(std::int32_t n) {
@@ -111,9 +108,10 @@ void THauptForm::ObjektAnzeigen(std::int32_t n) {
 
     const TBahnelement& objekt = Objekte[n];
     if (n - 1 < NameCombobox->count()) NameCombobox->setCurrentIndex(n - 1);
-    NameCombobox->setEditText(n - 1 < NameCombobox->count() ? NameCombobox->itemText(n - 1)
-                                                            : AlsText(objekt.Name));
-    BemerkEdit->setText(AlsText(objekt.Bemerkung));
+    NameCombobox->setEditText(n - 1 < NameCombobox->count()
+                                  ? NameCombobox->itemText(n - 1)
+                                  : Win1252AlsQString(objekt.Name.Text()));
+    BemerkEdit->setText(Win1252AlsQString(objekt.Bemerkung.Text()));
 
     // "JJJJ-MM-TT.ttttt", the layout the save reads back.
     PeriduEdit->setText(Zahl(objekt.Perihel[1], 4, 0) + "-" +
@@ -149,11 +147,11 @@ void THauptForm::ObjektUebernehmen(bool& Fehler, std::int32_t n) {
     }
 
     // 1. Name.
-    const std::string name = Utf8NachWin1252(NameCombobox->currentText().toStdString());
+    const std::string name = QStringAlsWin1252(NameCombobox->currentText());
     if (name.empty()) return fehler(TextNr::HauptNameFehlt);
 
     // 2.-6. Perihelion time "JJJJ-MM-TT.tttt".
-    std::string t = Utf8NachWin1252(PeriduEdit->text().toStdString());
+    std::string t = QStringAlsWin1252(PeriduEdit->text());
     if (t.empty()) return fehler(TextNr::HauptTFehlt);
     if (t.size() < 11 || t[4] != '-' || t[7] != '-' || (t[10] != '.' && t[10] != ','))
         return fehler(TextNr::HauptTFormat);
@@ -167,7 +165,7 @@ void THauptForm::ObjektUebernehmen(bool& Fehler, std::int32_t n) {
         const std::int32_t laenge = monat == 2 ? (schalt ? 29 : 28)
                                     : (monat == 4 || monat == 6 || monat == 9 || monat == 11) ? 30
                                                                                               : 31;
-        if (!EinfachLesen(AlsText(t.substr(8)), tag) || tag < 1.0L || tag >= laenge + 1)
+        if (!EinfachLesen(Win1252AlsQString(t.substr(8)), tag) || tag < 1.0L || tag >= laenge + 1)
             return fehler(TextNr::HauptTTag);
     }
 
@@ -238,7 +236,7 @@ void THauptForm::ObjektUebernehmen(bool& Fehler, std::int32_t n) {
     objekt.Aequinoktium = pruefungen[3].wert;
     objekt.H11 = pruefungen[4].wert;
     objekt.N = pruefungen[5].wert;
-    objekt.Bemerkung = Utf8NachWin1252(BemerkEdit->text().toStdString());
+    objekt.Bemerkung = QStringAlsWin1252(BemerkEdit->text());
 }
 
 void THauptForm::ObjektEntfernen(std::int32_t n) {
@@ -258,7 +256,7 @@ void THauptForm::ObjektNeuButtonClick() {
     ++AnzahlObjekte;
     AktObjekt = AnzahlObjekte;
     TBahnelement neu;
-    neu.Name = Utf8NachWin1252(Text(TextNr::HauptNeuesObjekt).toStdString());
+    neu.Name = QStringAlsWin1252(Text(TextNr::HauptNeuesObjekt));
     for (auto* datum : {&neu.Perihel, &neu.Epoche}) {
         (*datum)[1] = 2000.0L;
         (*datum)[2] = 1.0L;
@@ -275,7 +273,7 @@ void THauptForm::ObjektNeuButtonClick() {
     neu.H11 = 10.0L;
     neu.N = 4.0L;
     Objekte[AktObjekt] = neu;
-    NameCombobox->addItem(AlsText(neu.Name));
+    NameCombobox->addItem(Win1252AlsQString(neu.Name.Text()));
     ObjektAnzeigen(AktObjekt);
     ElementeGeaendert = true;
 }

@@ -17,6 +17,7 @@
 #include "engine/ZenaroDef.hpp"
 #include "ui/HauptUnit.hpp"
 #include "ui/Plattform/Meldungen.hpp"
+#include "ui/Plattform/Zeichensatz.hpp"
 #include "ui/Texte.hpp"
 
 namespace zenaro {
@@ -26,7 +27,7 @@ bool OrtListeGeoeffnet = false;
 void THauptForm::OrtListeFuellen() {
     OrtComboBox->clear();
     for (std::int32_t k = 1; k <= AnzahlOrte; ++k)
-        OrtComboBox->addItem(QString::fromStdString(Win1252NachUtf8(Orte[k].Name.Text())));
+        OrtComboBox->addItem(Win1252AlsQString(Orte[k].Name.Text()));
 }
 
 void THauptForm::OrtAnzeigen(std::int32_t n) {
@@ -47,7 +48,7 @@ void THauptForm::OrtAnzeigen(std::int32_t n) {
     if (n - 1 < OrtComboBox->count())
         OrtComboBox->setCurrentIndex(n - 1);
     else
-        OrtComboBox->setEditText(QString::fromStdString(Win1252NachUtf8(ort.Name.Text())));
+        OrtComboBox->setEditText(Win1252AlsQString(ort.Name.Text()));
     // Longitude positive to the west: "W", else east.
     LambdaEdit->setText(QString::fromStdString(ZahlText(std::fabs(ort.Laenge), 5, 2)));
     OWComboBox->setCurrentIndex(ort.Laenge >= 0.0L ? 1 : 0);
@@ -68,7 +69,7 @@ void THauptForm::OrtUebernehmen(bool& Fehler, std::int32_t n) {
     TOrt& ort = Orte[n];
 
     // Each part is stored as soon as it passed.
-    const std::string name = Utf8NachWin1252(OrtComboBox->currentText().toStdString());
+    const std::string name = QStringAlsWin1252(OrtComboBox->currentText());
     if (name.empty()) return fehler(TextNr::HauptOrtNameFehlt);
     ort.Name = name;
 
@@ -99,7 +100,7 @@ void THauptForm::OrtNeuButtonClick() {
     ++AnzahlOrte;
     AktOrt = AnzahlOrte;
     TOrt neu;
-    neu.Name = Utf8NachWin1252(Text(TextNr::HauptNeuerOrt).toStdString());
+    neu.Name = QStringAlsWin1252(Text(TextNr::HauptNeuerOrt));
     neu.Laenge = -10.0L;
     neu.Breite = 53.6L;
     Orte[AktOrt] = neu;

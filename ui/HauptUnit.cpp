@@ -24,6 +24,7 @@
 #include "engine/ZenaroDef.hpp"
 #include "ui/Plattform/Fenster.hpp"
 #include "ui/Plattform/Meldungen.hpp"
+#include "ui/Plattform/Zeichensatz.hpp"
 #include "ui/Texte.hpp"
 
 namespace zenaro {
@@ -114,10 +115,6 @@ void Fettschrift(QWidget* control) {
     QFont schrift = control->font();
     schrift.setBold(true);
     control->setFont(schrift);
-}
-
-QString AlsText(const std::string& win1252) {
-    return QString::fromStdString(Win1252NachUtf8(win1252));
 }
 
 }  // namespace
@@ -349,10 +346,10 @@ void THauptForm::FormCreate() {
             *datum = text;
         }
     }
-    StartdatumEdit->setText(AlsText(Startdatum));
-    StopdatumEdit->setText(AlsText(Stopdatum));
-    Startzeitedit->setText(AlsText(Startzeit));
-    StopzeitEdit->setText(AlsText(Stopzeit));
+    StartdatumEdit->setText(Win1252AlsQString(Startdatum.Text()));
+    StopdatumEdit->setText(Win1252AlsQString(Stopdatum.Text()));
+    Startzeitedit->setText(Win1252AlsQString(Startzeit.Text()));
+    StopzeitEdit->setText(Win1252AlsQString(Stopzeit.Text()));
 
     TageEdit->setText(QString::number(SchrittTage));
     SonnenHoeheEdit->setText(QString::number(DaemmerungsHoehe));
@@ -448,7 +445,7 @@ void THauptForm::OrteSpeichern() { OrteSchreiben(); }
 void THauptForm::HelligkeitenSpeichern() { HellParameterSchreiben(); }
 
 bool THauptForm::EinfachLesen(const QString& feldText, Extended& wert) {
-    std::string text = Utf8NachWin1252(feldText.toStdString());
+    std::string text = QStringAlsWin1252(feldText);
     std::replace(text.begin(), text.end(), ',', '.');
     Extended gelesen = 0.0L;
     if (!ZahlLesen(text, gelesen)) return false;
