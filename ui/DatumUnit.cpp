@@ -101,7 +101,12 @@ TDatumForm::TDatumForm(QWidget* Owner)
     QPalette farben = palette();
     farben.setColor(QPalette::Window, QColor(0, 255, 255));  // aqua
     setPalette(farben);
-    setFont(QFont("MS Sans Serif"));
+    // "MS Sans Serif" 8 pt (11 pixels) as the main window; where it is missing
+    // the narrow "Liberation Sans" stands in for it rather than a wide default face.
+    QFont schrift("MS Sans Serif");
+    schrift.setFamilies({"MS Sans Serif", "Liberation Sans"});
+    schrift.setPixelSize(11);
+    setFont(schrift);
 
     Kalender = new QCalendarWidget(this);
     Kalender->setObjectName("Kalender");
