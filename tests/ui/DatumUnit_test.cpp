@@ -50,13 +50,12 @@ protected:
     }
     void TearDown() override { Englisch = false; }
 
-    // A picker set to 5 March 2027, 7:05, zone "MESZ", in the given mode.
-    static void Waehlen(TDatumForm& form, char modus) {
+    // A picker set to 5 March 2027, 7:05, zone "MESZ"; the mode stays as it is.
+    static void Waehlen(TDatumForm& form) {
         form.Kalender->setSelectedDate(QDate(2027, 3, 5));
         form.HrUpDown->setValue(7);
         form.MiUpDown->setValue(5);
         form.ZoneComboBox->setCurrentIndex(28);
-        DatumModus = modus;
     }
 };
 
@@ -127,7 +126,8 @@ TEST_F(Datum, UebernehmenSendetDieFolgeDesModus) {
     TDatumForm form(nullptr);
     form.Anzeigen(&empfaenger.objekt);
     EXPECT_TRUE(form.isVisible());
-    Waehlen(form, 'A');
+    Waehlen(form);
+    DatumModus = 'A';
     form.Button1->click();
     EXPECT_EQ(empfaenger.folge,
               (TFolge{{1, 2027}, {2, 3}, {3, 5}, {4, 7}, {5, 5}, {6, 28}, {7, 0}}));
@@ -260,7 +260,7 @@ TEST_F(DatumHaupt, StartWaehlenUndUebernehmen) {
     EXPECT_EQ(form->HrUpDown->value(), 1);
     EXPECT_EQ(form->ZoneComboBox->currentIndex(), 3);
 
-    Waehlen(*form, 'A');
+    Waehlen(*form);
     form->Button1->click();
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(haupt_->StartdatumEdit->text(), "05.03.2027");
@@ -293,7 +293,7 @@ TEST_F(DatumHaupt, ZweiWaehlerTeilenDenModus) {
     EXPECT_EQ(DatumModus, 'E');
 
     // Apply in the start picker fills the stop pair: the last launch set the mode.
-    Waehlen(*start, 'E');
+    Waehlen(*start);
     start->Button1->click();
     EXPECT_EQ(haupt_->StopdatumEdit->text(), "05.03.2027");
     EXPECT_EQ(haupt_->StopzeitEdit->text(), "07:05");
