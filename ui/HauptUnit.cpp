@@ -145,16 +145,17 @@ THauptForm::THauptForm(QWidget* parent) : QWidget(parent, Qt::Window) {
 
 void THauptForm::ControlsAnlegen() {
     // Left: the object group, below it the buttons of the calculation, the
-    // download and the exit. Right: the location group above the parameter group.
-    const int links = 6, rechts = 304, spalte = 292;
+    // download and the exit. Right: the location group above the parameter group,
+    // a little wider for the long captions of its check boxes.
+    const int links = 6, spalte = 284, rechts = 296, rechtsBreite = 300;
 
     ObjektBox =
         Gruppe(this, "ObjektBox", TextNr::HauptObjektBox, QColor(255, 0, 0), links, 4, spalte, 358);
     Beschriftung(ObjektBox, TextNr::HauptObjekt, 10, 22);
     NameCombobox = Liste(new TAufklappListe(ObjektBox, [this] { NameComboboxDropDown(); }),
-                         "NameCombobox", 60, 22, 222);
+                         "NameCombobox", 60, 22, 214);
     // Two columns of labelled element fields.
-    const int l1 = 10, e1 = 54, b1 = 100, l2 = 164, e2 = 214, b2 = 68;
+    const int l1 = 10, e1 = 54, b1 = 100, l2 = 154, e2 = 206, b2 = 68;
     Beschriftung(ObjektBox, TextNr::HauptT, l1, 56, 40);
     PeriduEdit = Edit(ObjektBox, "PeriduEdit", e1, 56, b1);
     Beschriftung(ObjektBox, TextNr::HauptQ, l2, 56, 40);
@@ -170,7 +171,7 @@ void THauptForm::ControlsAnlegen() {
     PeknoEdit = Edit(ObjektBox, "PeknoEdit", e2, 112, b2);
     Beschriftung(ObjektBox, TextNr::HauptI, l1, 140, 40);
     BahnngEdit = Edit(ObjektBox, "BahnngEdit", e1, 140, b1);
-    Beschriftung(ObjektBox, TextNr::HauptAequinox, l2, 140, 48);
+    Beschriftung(ObjektBox, TextNr::HauptAequinox, l2, 140, 50);
     AequinEdit = Edit(ObjektBox, "AequinEdit", e2, 140, b2);
     Beschriftung(ObjektBox, TextNr::HauptH11, l1, 168, 44);
     M0Edit = Edit(ObjektBox, "M0Edit", e1, 168, b1);
@@ -179,27 +180,27 @@ void THauptForm::ControlsAnlegen() {
 
     const QColor limone(0, 255, 0);
     HellHinweisCheckBox =
-        Box(ObjektBox, "HellHinweisCheckBox", TextNr::HauptHellHinweis, l1, 204, 272);
+        Box(ObjektBox, "HellHinweisCheckBox", TextNr::HauptHellHinweis, l1, 204, 264);
     HellHinweisCheckBox->setEnabled(false);
     Einfaerben(HellHinweisCheckBox, limone);
-    HellCheckBox = Box(ObjektBox, "HellCheckBox", TextNr::HauptHellBenutzen, l1, 230, 240);
+    HellCheckBox = Box(ObjektBox, "HellCheckBox", TextNr::HauptHellBenutzen, l1, 230, 232);
     Einfaerben(HellCheckBox, limone);
-    HellButton = Knopf(ObjektBox, "HellButton", TextNr::HauptPunkte, 256, 229, 26, 21);
+    HellButton = Knopf(ObjektBox, "HellButton", TextNr::HauptPunkte, 248, 229, 26, 21);
     HellButton->setEnabled(false);
 
     Beschriftung(ObjektBox, TextNr::HauptBemerkungen, l1, 260, 120);
-    BemerkEdit = Edit(ObjektBox, "BemerkEdit", l1, 280, 272);
-    ObjektNeuButton = Knopf(ObjektBox, "ObjektNeuButton", TextNr::HauptNeu, 10, 320, 84);
+    BemerkEdit = Edit(ObjektBox, "BemerkEdit", l1, 280, 264);
+    ObjektNeuButton = Knopf(ObjektBox, "ObjektNeuButton", TextNr::HauptNeu, 10, 320, 82);
     ObjektLoeschButton =
-        Knopf(ObjektBox, "ObjektLoeschButton", TextNr::HauptLoeschen, 104, 320, 84);
+        Knopf(ObjektBox, "ObjektLoeschButton", TextNr::HauptLoeschen, 101, 320, 82);
     ObjektSpeicherButton =
-        Knopf(ObjektBox, "ObjektSpeicherButton", TextNr::HauptSpeichern, 198, 320, 84);
+        Knopf(ObjektBox, "ObjektSpeicherButton", TextNr::HauptSpeichern, 192, 320, 82);
 
-    OrtBox =
-        Gruppe(this, "OrtBox", TextNr::HauptOrtBox, QColor(255, 255, 0), rechts, 4, spalte, 130);
+    OrtBox = Gruppe(this, "OrtBox", TextNr::HauptOrtBox, QColor(255, 255, 0), rechts, 4,
+                    rechtsBreite, 130);
     Beschriftung(OrtBox, TextNr::HauptName, 10, 22);
     OrtComboBox = Liste(new TAufklappListe(OrtBox, [this] { OrtComboBoxDropDown(); }),
-                        "OrtComboBox", 96, 22, 186);
+                        "OrtComboBox", 96, 22, 194);
     Beschriftung(OrtBox, TextNr::HauptBreite, 10, 48);
     PhiEdit = Edit(OrtBox, "PhiEdit", 96, 48, 64);
     NSComboBox = Liste(new QComboBox(OrtBox), "NSComboBox", 166, 48, 44);
@@ -208,13 +209,13 @@ void THauptForm::ControlsAnlegen() {
     LambdaEdit = Edit(OrtBox, "LambdaEdit", 96, 74, 64);
     OWComboBox = Liste(new QComboBox(OrtBox), "OWComboBox", 166, 74, 44);
     OWComboBox->addItems({Text(TextNr::HauptOst), Text(TextNr::HauptWest)});
-    OrtNeuButton = Knopf(OrtBox, "OrtNeuButton", TextNr::HauptNeu, 10, 100, 84, 24);
-    OrtLoeschButton = Knopf(OrtBox, "OrtLoeschButton", TextNr::HauptLoeschen, 104, 100, 84, 24);
+    OrtNeuButton = Knopf(OrtBox, "OrtNeuButton", TextNr::HauptNeu, 10, 100, 88, 24);
+    OrtLoeschButton = Knopf(OrtBox, "OrtLoeschButton", TextNr::HauptLoeschen, 106, 100, 88, 24);
     OrtSpeicherButton =
-        Knopf(OrtBox, "OrtSpeicherButton", TextNr::HauptSpeichern, 198, 100, 84, 24);
+        Knopf(OrtBox, "OrtSpeicherButton", TextNr::HauptSpeichern, 202, 100, 88, 24);
 
     ParameterBox = Gruppe(this, "ParameterBox", TextNr::HauptParameterBox, QColor(0, 255, 255),
-                          rechts, 140, spalte, 349);
+                          rechts, 140, rechtsBreite, 349);
     QWidget* p = ParameterBox;
     // Start and stop: disabled edits filled by the picker, each with its button.
     Beschriftung(p, TextNr::HauptStartdatum, 10, 20);
@@ -235,33 +236,33 @@ void THauptForm::ControlsAnlegen() {
         Knopf(p, "StopzeitChangeButton", TextNr::HauptAendern, 180, 92, 26, EditHoehe);
     for (QLineEdit* edit : {StartdatumEdit, Startzeitedit, StopdatumEdit, StopzeitEdit})
         edit->setEnabled(false);
-    TagesDatumButton = Knopf(p, "TagesDatumButton", TextNr::HauptHeute, 216, 20, 66, EditHoehe);
+    TagesDatumButton = Knopf(p, "TagesDatumButton", TextNr::HauptHeute, 224, 20, 66, EditHoehe);
 
     Beschriftung(p, TextNr::HauptSchrittTage, 10, 120, 140);
     TageEdit = Edit(p, "TageEdit", 150, 120, 36);
-    Beschriftung(p, TextNr::HauptSchrittStunden, 192, 120, 46);
-    StundenEdit = Edit(p, "StundenEdit", 240, 120, 42);
+    Beschriftung(p, TextNr::HauptSchrittStunden, 200, 120, 46);
+    StundenEdit = Edit(p, "StundenEdit", 248, 120, 42);
     Beschriftung(p, TextNr::HauptZeitzone, 10, 146);
     ZoneComboBox = Liste(new QComboBox(p), "ZoneComboBox", 150, 146, 80);
 
     NGCCheckBox = Box(p, "NGCCheckBox", TextNr::HauptDeepSky, 10, 176, 180);
-    Beschriftung(p, TextNr::HauptRadius, 194, 175, 44);
-    RadiusEdit = Edit(p, "RadiusEdit", 240, 175, 42);
+    Beschriftung(p, TextNr::HauptRadius, 202, 175, 44);
+    RadiusEdit = Edit(p, "RadiusEdit", 248, 175, 42);
     Beschriftung(p, TextNr::HauptSonnenhoehe, 10, 200, 226);
-    SonnenHoeheEdit = Edit(p, "SonnenHoeheEdit", 240, 200, 42);
+    SonnenHoeheEdit = Edit(p, "SonnenHoeheEdit", 248, 200, 42);
 
     AllCheckBox = Box(p, "AllCheckBox", TextNr::HauptAlle, 10, 230, 150);
-    Beschriftung(p, TextNr::HauptGrenzgroesse, 160, 229, 78);
-    LimitEdit = Edit(p, "LimitEdit", 240, 229, 42);
-    SortCheckBox = Box(p, "SortCheckBox", TextNr::HauptSortieren, 26, 254, 256);
-    SichtbareCheckBox = Box(p, "SichtbareCheckBox", TextNr::HauptSichtbare, 26, 276, 260);
+    Beschriftung(p, TextNr::HauptGrenzgroesse, 162, 229, 82);
+    LimitEdit = Edit(p, "LimitEdit", 248, 229, 42);
+    SortCheckBox = Box(p, "SortCheckBox", TextNr::HauptSortieren, 10, 254, 280);
+    SichtbareCheckBox = Box(p, "SichtbareCheckBox", TextNr::HauptSichtbare, 10, 276, 286);
     SichtbareCheckBox->setChecked(true);
 
     KonjCheckBox = Box(p, "KonjCheckBox", TextNr::HauptKonjunktionen, 10, 302, 260);
     Beschriftung(p, TextNr::HauptRadius, 26, 324, 40);
     KRadiusEdit = Edit(p, "KRadiusEdit", 70, 324, 42);
-    Beschriftung(p, TextNr::HauptGrenzgroesse, 150, 324, 88);
-    KLimitEdit = Edit(p, "KLimitEdit", 240, 324, 42);
+    Beschriftung(p, TextNr::HauptGrenzgroesse, 158, 324, 88);
+    KLimitEdit = Edit(p, "KLimitEdit", 248, 324, 42);
 
     // The group captions are bold, their controls keep the window's font.
     for (QGroupBox* box : {ObjektBox, OrtBox, ParameterBox}) {
@@ -271,7 +272,7 @@ void THauptForm::ControlsAnlegen() {
         for (QWidget* control : box->findChildren<QWidget*>()) control->setFont(normal);
     }
 
-    const int k = 143, kh = 28;
+    const int k = 139, kh = 28;
     BerechnungsButton = Knopf(this, "BerechnungsButton", TextNr::HauptBerechnen, links, 370, k, kh);
     DruckButton = Knopf(this, "DruckButton", TextNr::HauptDrucken, links + k + 6, 370, k, kh);
     SpeicherButton = Knopf(this, "SpeicherButton", TextNr::HauptEphSpeichern, links, 404, k, kh);

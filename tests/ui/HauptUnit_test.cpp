@@ -4,7 +4,10 @@
 #include <utime.h>
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
 #include <ctime>
 #include <fstream>
 #include <iterator>
@@ -194,6 +197,34 @@ TEST_P(Hauptfenster, SchreibfehlerBeimEndeLaesstDasFensterOffen) {
     EXPECT_EQ(meldungen.Eintraege()[1].art, TMeldungsart::Fehler);
     EXPECT_TRUE(meldungen.Eintraege()[1].text.contains("Bahnelem.dat"))
         << meldungen.Eintraege()[1].text.toStdString();
+}
+
+// Every caption is readable: its text fits its control, and every control lies
+// inside its group or the window.
+TEST_P(Hauptfenster, JedeBeschriftungPasstInIhrSteuerelement) {
+    Objekte[3].Name = "C/2022 E3 (ZTF)";
+    Form();
+    auto breite = [](const QWidget* w, const QString& text) {
+        return QFontMetrics(w->font()).horizontalAdvance(text);
+    };
+    for (const QWidget* w : form->findChildren<QWidget*>()) {
+        const QWidget* eltern = w->parentWidget();
+        if (w->isWindow() || !w->isVisibleTo(form.get()) ||
+            (eltern != form.get() && !qobject_cast<const QGroupBox*>(eltern)))
+            continue;
+        EXPECT_TRUE(eltern->rect().contains(w->geometry()))
+            << w->metaObject()->className() << " " << w->objectName().toStdString();
+        if (const auto* label = qobject_cast<const QLabel*>(w))
+            EXPECT_LE(breite(label, label->text()), label->width()) << label->text().toStdString();
+        if (const auto* box = qobject_cast<const QCheckBox*>(w))
+            EXPECT_LE(box->sizeHint().width(), box->width()) << box->text().toStdString();
+        if (const auto* knopf = qobject_cast<const QPushButton*>(w))
+            EXPECT_LE(breite(knopf, knopf->text()) + 8, knopf->width())
+                << knopf->text().toStdString();
+        if (const auto* gruppe = qobject_cast<const QGroupBox*>(w))
+            EXPECT_LE(breite(gruppe, gruppe->title()) + 16, gruppe->width())
+                << gruppe->title().toStdString();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Ausgaben, Hauptfenster, ::testing::Bool());
