@@ -96,6 +96,27 @@ Extended ZonenVersatz(const std::string& name) {
     return versatz;
 }
 
+std::int32_t ZonenNummer(const std::string& name) {
+    for (std::int32_t i = 0; i < AnzahlZeitzonen; ++i)
+        if (Zeitzonen[static_cast<std::size_t>(i)].Name == name) return i;
+    return -1;
+}
+
+std::int32_t Monatslaenge(std::int32_t monat, std::int32_t jahr) {
+    const bool schaltjahr = (jahr % 4 == 0 && jahr % 100 != 0) || jahr % 400 == 0;
+    switch (monat) {
+        case 2:
+            return schaltjahr ? 29 : 28;
+        case 4:
+        case 6:
+        case 9:
+        case 11:
+            return 30;
+        default:
+            return 31;
+    }
+}
+
 Extended ArcSinGrad(Extended x) {
     if (std::fabs(x) == 1.0L) return 90.0L * x;
     if (std::fabs(x) <= 1e-7L) return x / RAD;

@@ -69,6 +69,13 @@ std::int32_t Wochentag(std::int32_t jahr, std::int32_t monat, std::int32_t tag);
 // the zone table; a name that is not in the table gives 0.
 Extended ZonenVersatz(const std::string& name);
 
+// Position (0-based) of a zone abbreviation in the zone table by exact,
+// case-sensitive comparison; -1 for a name that is not in the table.
+std::int32_t ZonenNummer(const std::string& name);
+
+// Days of a month of the Gregorian calendar (February 29 in leap years).
+std::int32_t Monatslaenge(std::int32_t monat, std::int32_t jahr);
+
 // Arcsine in degrees. |x| beyond 1 (other than exactly 1) and NaN raise the
 // floating-point error 207.
 Extended ArcSinGrad(Extended x);

@@ -196,4 +196,22 @@ bool ZahlLesen(const std::string& text, Extended& wert) {
     return true;
 }
 
+bool GanzzahlLesen(const std::string& text, std::int32_t& wert) {
+    std::size_t i = text.find_first_not_of(' ');
+    if (i == std::string::npos) return false;
+    bool negativ = false;
+    if (text[i] == '+' || text[i] == '-') negativ = text[i++] == '-';
+    if (i >= text.size()) return false;
+    std::int64_t betrag = 0;
+    for (; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9') return false;
+        betrag = betrag * 10 + (text[i] - '0');
+        if (betrag > 2147483648LL) return false;
+    }
+    const std::int64_t ergebnis = negativ ? -betrag : betrag;
+    if (ergebnis > 2147483647LL) return false;
+    wert = static_cast<std::int32_t>(ergebnis);
+    return true;
+}
+
 }  // namespace zenaro

@@ -31,4 +31,9 @@ std::string ZahlText(Extended x, std::int32_t breite, std::int32_t dezimalen);
 // On failure `wert` keeps what it had.
 bool ZahlLesen(const std::string& text, Extended& wert);
 
+// Reading a whole number from a field: optional leading blanks, an optional "+" or
+// "-", decimal digits and nothing after, within 32 bits. On failure `wert` keeps
+// what it had.
+bool GanzzahlLesen(const std::string& text, std::int32_t& wert);
+
 }  // namespace zenaro

@@ -37,7 +37,7 @@ void PaarSetzen(std::int32_t tag, std::int32_t monat, std::int32_t jahr, std::in
 
 // The index of the zone named in the list's text (exact, case-sensitive), or -1.
 int ZonenIndexAus(const QComboBox& liste) {
-    return liste.findText(liste.currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    return ZonenNummer(QStringAlsWin1252(liste.currentText()));
 }
 
 // A launch: one more picker, filled from one pair of edits and the zone list.

@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <string>
 
+#include "engine/Hilfen.hpp"
 #include "engine/ShortString.hpp"
 #include "engine/Zahltext.hpp"
 #include "engine/ZenaroDef.hpp"
@@ -35,26 +36,6 @@ QString Zahl(Extended x, std::int32_t breite, std::int32_t dezimalen) {
 QString MitNullen(std::string text) {
     std::replace(text.begin(), text.end(), ' ', '0');
     return QString::fromStdString(text);
-}
-
-// An integer read from a whole text: leading blanks, an optional sign, digits
-// and nothing after, within 32 bits.
-bool GanzzahlLesen(const std::string& text, std::int32_t& wert) {
-    std::size_t i = text.find_first_not_of(' ');
-    if (i == std::string::npos) return false;
-    bool negativ = false;
-    if (text[i] == '+' || text[i] == '-') negativ = text[i++] == '-';
-    if (i >= text.size()) return false;
-    std::int64_t betrag = 0;
-    for (; i < text.size(); ++i) {
-        if (text[i] < '0' || text[i] > '9') return false;
-        betrag = betrag * 10 + (text[i] - '0');
-        if (betrag > 2147483648LL) return false;
-    }
-    const std::int64_t ergebnis = negativ ? -betrag : betrag;
-    if (ergebnis > 2147483647LL) return false;
-    wert = static_cast<std::int32_t>(ergebnis);
-    return true;
 }
 
 // A number in the general format of the runtime: up to 15 significant digits
@@ -160,14 +141,9 @@ void THauptForm::ObjektUebernehmen(bool& Fehler, std::int32_t n) {
     if (!GanzzahlLesen(t.substr(5, 2), monat) || monat < 1 || monat > 12)
         return fehler(TextNr::HauptTMonat);
     Extended tag = 0.0L;
-    {
-        const bool schalt = jahr % 4 == 0 && (jahr % 100 != 0 || jahr % 400 == 0);
-        const std::int32_t laenge = monat == 2 ? (schalt ? 29 : 28)
-                                    : (monat == 4 || monat == 6 || monat == 9 || monat == 11) ? 30
-                                                                                              : 31;
-        if (!EinfachLesen(Win1252AlsQString(t.substr(8)), tag) || tag < 1.0L || tag >= laenge + 1)
-            return fehler(TextNr::HauptTTag);
-    }
+    if (!EinfachLesen(Win1252AlsQString(t.substr(8)), tag) || tag < 1.0L ||
+        tag >= Monatslaenge(monat, jahr) + 1)
+        return fehler(TextNr::HauptTTag);
 
     // 7.-10. q and e.
     Extended q = 0.0L, e = 0.0L;

@@ -41,29 +41,6 @@ char ZeichenAn(const std::string& text, std::size_t i) {
     return i <= text.size() ? text[i - 1] : 0;
 }
 
-// A whole number: optional leading blanks, an optional "+" or "-", decimal
-// digits and nothing after them, within the 32-bit range.
-bool ParameterGanzzahl(const std::string& text, std::int32_t& wert) {
-    std::size_t i = 0;
-    while (i < text.size() && text[i] == ' ') ++i;
-    bool negativ = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negativ = text[i] == '-';
-        ++i;
-    }
-    if (i == text.size()) return false;
-    std::int64_t betrag = 0;
-    for (; i < text.size(); ++i) {
-        if (text[i] < '0' || text[i] > '9') return false;
-        betrag = betrag * 10 + (text[i] - '0');
-        if (betrag > std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1) return false;
-    }
-    const std::int64_t ergebnis = negativ ? -betrag : betrag;
-    if (ergebnis > std::numeric_limits<std::int32_t>::max()) return false;
-    wert = static_cast<std::int32_t>(ergebnis);
-    return true;
-}
-
 // A real number held as a 32-bit float: the range tests are made on the float and
 // the float is what is stored. A value beyond the float's range cannot be held
 // and counts as a bad number.
@@ -73,22 +50,6 @@ bool ParameterReal(const std::string& text, Extended& wert) {
     if (gelesen > FLT_MAX || gelesen < -FLT_MAX) return false;
     wert = static_cast<Extended>(static_cast<float>(gelesen));
     return true;
-}
-
-bool Schaltjahr(std::int32_t jahr) { return (jahr % 4 == 0 && jahr % 100 != 0) || jahr % 400 == 0; }
-
-std::int32_t Monatslaenge(std::int32_t monat, std::int32_t jahr) {
-    switch (monat) {
-        case 2:
-            return Schaltjahr(jahr) ? 29 : 28;
-        case 4:
-        case 6:
-        case 9:
-        case 11:
-            return 30;
-        default:
-            return 31;
-    }
 }
 
 // The messages of one date field, in the order of its tests.
@@ -121,18 +82,18 @@ bool DatumPruefen(const QLineEdit& edit, const TDatumsMeldungen& m, std::int32_t
         return false;
     }
     std::int32_t j = 0;
-    if (!ParameterGanzzahl(TextTeil(text, 7, 4), j)) {
+    if (!GanzzahlLesen(TextTeil(text, 7, 4), j)) {
         ParameterFehler(m.Jahr, Fehler);
         return false;
     }
     jahr = j;
     std::int32_t mo = 0;
-    if (!ParameterGanzzahl(TextTeil(text, 4, 2), mo) || mo < 1 || mo > 12) {
+    if (!GanzzahlLesen(TextTeil(text, 4, 2), mo) || mo < 1 || mo > 12) {
         ParameterFehler(m.Monat, Fehler);
         return false;
     }
     std::int32_t t = 0;
-    if (!ParameterGanzzahl(TextTeil(text, 1, 2), t) || t < 1 || t > 31 || t > Monatslaenge(mo, j)) {
+    if (!GanzzahlLesen(TextTeil(text, 1, 2), t) || t < 1 || t > 31 || t > Monatslaenge(mo, j)) {
         ParameterFehler(m.Tag, Fehler);
         return false;
     }
@@ -187,14 +148,6 @@ bool RealFeld(const QLineEdit& edit, TextNr leer, TextNr fehlerhaft, Extended& w
 // A radius of the deep-sky or the conjunction search: above 0, at most 20 degrees.
 bool RadiusGueltig(Extended radius) { return radius > 0.0L && radius <= 20.0L; }
 
-// The position of a zone name in the zone list, or -1 for a typed name that is
-// not one of the 52 zones.
-std::int32_t ZonenPosition(const std::string& name) {
-    for (std::int32_t i = 0; i < AnzahlZeitzonen; ++i)
-        if (Zeitzonen[static_cast<std::size_t>(i)].Name == name) return i;
-    return -1;
-}
-
 }  // namespace
 
 void THauptForm::ParameterPruefen(bool& Fehler) {
@@ -246,7 +199,7 @@ void THauptForm::ParameterPruefen(bool& Fehler) {
         const std::string tageText = FeldText(TageEdit->text());
         if (tageText.empty()) return ParameterFehler(TextNr::ParTageEingeben, Fehler);
         std::int32_t tage = 0;
-        if (!ParameterGanzzahl(tageText, tage) || tage < 0)
+        if (!GanzzahlLesen(tageText, tage) || tage < 0)
             return ParameterFehler(TextNr::ParTageFehlerhaft, Fehler);
         const std::string stundenText = FeldText(StundenEdit->text());
         if (stundenText.empty()) return ParameterFehler(TextNr::ParStundenEingeben, Fehler);
@@ -266,7 +219,7 @@ void THauptForm::ParameterPruefen(bool& Fehler) {
     const std::string zone = FeldText(ZoneComboBox->currentText());
     if (zone.empty()) return ParameterFehler(TextNr::ParZoneAuswaehlen, Fehler);
     ZonenOffset = ZonenVersatz(zone);
-    if (const std::int32_t index = ZonenPosition(zone); index >= 0) ZonenIndex = index;
+    if (const std::int32_t index = ZonenNummer(zone); index >= 0) ZonenIndex = index;
 
     // 7. Deep-sky radius, read only when passages are asked for.
     if (NGCCheckBox->isChecked()) {
@@ -291,7 +244,7 @@ void THauptForm::ParameterPruefen(bool& Fehler) {
     const std::string hoeheText = FeldText(SonnenHoeheEdit->text());
     if (hoeheText.empty()) return ParameterFehler(TextNr::ParSonnenhoeheEingeben, Fehler);
     std::int32_t hoehe = 0;
-    if (!ParameterGanzzahl(hoeheText, hoehe))
+    if (!GanzzahlLesen(hoeheText, hoehe))
         return ParameterFehler(TextNr::ParSonnenhoeheFehlerhaft, Fehler);
     DaemmerungsHoehe = hoehe;
 

@@ -270,6 +270,25 @@ TEST(ZonenVersatz, ExactCaseSensitiveNameGivesTheOffset) {
     EXPECT_EQ(gewichtet, 95.0L);
 }
 
+TEST(ZonenNummer, PositionInTheListByExactName) {
+    EXPECT_EQ(ZonenNummer("ADT"), 0);
+    EXPECT_EQ(ZonenNummer("MEST"), 27);
+    EXPECT_EQ(ZonenNummer("MESZ"), 28);
+    EXPECT_EQ(ZonenNummer("YST"), 51);
+    EXPECT_EQ(ZonenNummer("mesz"), -1);
+    EXPECT_EQ(ZonenNummer(" MESZ"), -1);
+    EXPECT_EQ(ZonenNummer(""), -1);
+}
+
+TEST(Monatslaenge, GregorianLeapYears) {
+    EXPECT_EQ(Monatslaenge(2, 2024), 29);
+    EXPECT_EQ(Monatslaenge(2, 2023), 28);
+    EXPECT_EQ(Monatslaenge(2, 1900), 28);
+    EXPECT_EQ(Monatslaenge(2, 2000), 29);
+    EXPECT_EQ(Monatslaenge(4, 2026), 30);
+    EXPECT_EQ(Monatslaenge(12, 2026), 31);
+}
+
 TEST(ArcSinGrad, DegreesWithTheExactEndsAndTheSmallArgumentBranch) {
     EXPECT_EQ(ArcSinGrad(1.0L), 90.0L);
     EXPECT_EQ(ArcSinGrad(-1.0L), -90.0L);

@@ -175,6 +175,20 @@ TEST(ZahlLesen, ConvertsCorrectlyRoundedToExtended) {
     EXPECT_EQ(klein.wert, 0.0L);
 }
 
+TEST(GanzzahlLesen, BlanksSignAndDigitsWithinThirtyTwoBits) {
+    std::int32_t w = 7;
+    EXPECT_TRUE(GanzzahlLesen("  -12", w));
+    EXPECT_EQ(w, -12);
+    EXPECT_TRUE(GanzzahlLesen("+2147483647", w));
+    EXPECT_EQ(w, 2147483647);
+    EXPECT_TRUE(GanzzahlLesen("-2147483648", w));
+    EXPECT_EQ(w, -2147483647 - 1);
+    w = 7;
+    for (const char* falsch : {"", "   ", "-", "1 ", "- 1", "1.0", "0x10", "2147483648", "12a"})
+        EXPECT_FALSE(GanzzahlLesen(falsch, w)) << falsch;
+    EXPECT_EQ(w, 7);
+}
+
 TEST(ZahlTextUndLesen, TheWrittenTextReadsBack) {
     for (Extended x : {0.0L, 1.5L, -273.15L, 12.3L, 99.95L, 1234567.25L, -0.5L}) {
         const std::string text = ZahlText(x, 12, 2);
