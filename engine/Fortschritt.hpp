@@ -12,8 +12,7 @@ class IFortschrittsanzeige {
 public:
     virtual ~IFortschrittsanzeige() = default;
     // Bar range and step as the computation sets them before use.
-    virtual void SetzeBereich(std::int32_t minimum, std::int32_t maximum,
-                              std::int32_t schritt) = 0;
+    virtual void SetzeBereich(std::int32_t minimum, std::int32_t maximum, std::int32_t schritt) = 0;
     virtual void SetzePosition(std::int32_t position) = 0;
     // Background colour of the bar as 0xBBGGRR ($FFFF00 is aqua).
     virtual void SetzeFarbe(std::uint32_t farbe) = 0;
