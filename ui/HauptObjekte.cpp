@@ -93,6 +93,9 @@ void THauptForm::ObjektAnzeigen(std::int32_t n) {
                                   ? NameCombobox->itemText(n - 1)
                                   : Win1252AlsQString(objekt.Name.Text()));
     BemerkEdit->setText(Win1252AlsQString(objekt.Bemerkung.Text()));
+    // A name or remark longer than its field shows its beginning, not its end.
+    NameCombobox->lineEdit()->setCursorPosition(0);
+    BemerkEdit->setCursorPosition(0);
 
     // "JJJJ-MM-TT.ttttt", the layout the save reads back.
     PeriduEdit->setText(Zahl(objekt.Perihel[1], 4, 0) + "-" +

@@ -49,6 +49,8 @@ void THauptForm::OrtAnzeigen(std::int32_t n) {
         OrtComboBox->setCurrentIndex(n - 1);
     else
         OrtComboBox->setEditText(Win1252AlsQString(ort.Name.Text()));
+    // A name longer than the field shows its beginning, not its end.
+    OrtComboBox->lineEdit()->setCursorPosition(0);
     // Longitude positive to the west: "W", else east.
     LambdaEdit->setText(QString::fromStdString(ZahlText(std::fabs(ort.Laenge), 5, 2)));
     OWComboBox->setCurrentIndex(ort.Laenge >= 0.0L ? 1 : 0);

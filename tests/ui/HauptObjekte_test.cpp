@@ -295,6 +295,16 @@ TEST_P(HauptObjekte, NurEineWahlAusDerAufgeklapptenListeWechseltDasObjekt) {
               T(" Bahnelemente (1 von 3) ", " Orbital elements (1 out of 3) "));
 }
 
+// A name or remark longer than its field stands there from its beginning.
+TEST_P(HauptObjekte, LangerNameUndBemerkungZeigenIhrenAnfang) {
+    Objekte[2] = Objekt("Bernardinelli-Bernstein C/2014 UN271 (Oortsche Wolke)");
+    Objekte[2].Bemerkung = "MPEC 2021-M53, Bahn aus 1200 Beobachtungen von 2014 bis 2021";
+    Form();
+    form->ObjektAnzeigen(2);
+    EXPECT_EQ(Feld<QComboBox>("NameCombobox")->lineEdit()->cursorPosition(), 0);
+    EXPECT_EQ(Feld("BemerkEdit")->cursorPosition(), 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(Ausgaben, HauptObjekte, ::testing::Bool());
 
 }  // namespace

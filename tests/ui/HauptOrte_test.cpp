@@ -149,6 +149,22 @@ TEST_P(HauptOrte, LoeschenUndListenwahl) {
     EXPECT_FALSE(OrteDatei());
 }
 
+// A name longer than the field stands there from its beginning, as chosen from
+// the list and after a save.
+TEST_P(HauptOrte, LangerNameZeigtSeinenAnfang) {
+    Orte[2] = test::Ort("South African Astronomical Observatory, Sutherland", -20.81L, -32.38L);
+    Form();
+    auto* liste = Feld<QComboBox>("OrtComboBox");
+    liste->showPopup();
+    liste->hidePopup();
+    liste->setCurrentIndex(1);
+    form->OrtComboBoxChange();
+    ASSERT_EQ(AktOrt, 2);
+    EXPECT_EQ(liste->lineEdit()->cursorPosition(), 0);
+    form->OrtSpeicherButtonClick();
+    EXPECT_EQ(liste->lineEdit()->cursorPosition(), 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(Ausgaben, HauptOrte, ::testing::Bool());
 
 }  // namespace
