@@ -1,5 +1,8 @@
 #include "ui/Anwendung.hpp"
 
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <exception>
 
 #include "engine/Datendateien.hpp"
@@ -53,6 +56,18 @@ QString FehlerText(std::int32_t nummer) {
 int Beendigungscode(std::int32_t nummer) { return nummer >= 1 && nummer <= 255 ? nummer : 1; }
 
 TQtNachrichtenverarbeitung qtNachrichtenverarbeitung;
+
+// The window system's own dialogs (save, print) speak the edition's language:
+// the German edition loads the German texts of the Qt library when they are
+// installed; the English edition keeps the library's own English texts.
+void StandarddialogeInDerSpracheDerAusgabe() {
+    static QTranslator uebersetzer;
+    QCoreApplication::removeTranslator(&uebersetzer);
+    if (Englisch) return;
+    if (uebersetzer.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&uebersetzer);
+}
 
 }  // namespace
 
@@ -125,6 +140,8 @@ std::int32_t TProgramm::StartenMit(const std::function<void()>& laden) {
                                            QString::number(datei.NichtGeladen));
             FehlerMeldung(meldung);
         }
+
+        StandarddialogeInDerSpracheDerAusgabe();
 
         // The main window first: it becomes the application's main window, and
         // closing it ends the program.

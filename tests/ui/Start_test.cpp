@@ -7,7 +7,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
+#include <QLibraryInfo>
 #include <QScreen>
 #include <chrono>
 #include <thread>
@@ -173,6 +176,18 @@ TEST_P(Start, DieFensterLebenBisZumEndeDesProgramms) {
     EXPECT_NE(&Fortschrittsanzeige(), nullptr);
     Fortschrittsanzeige().Zeigen();
     NachrichtenVerarbeiten();
+}
+
+// The save and print dialogs of the window system speak the edition's language.
+TEST_P(Start, StandarddialogeInDerSpracheDerAusgabe) {
+    const bool deutschVorhanden =
+        QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm");
+    if (!GetParam() && !deutschVorhanden) GTEST_SKIP() << "German Qt texts not installed";
+    TProgramm programm;
+    ASSERT_EQ(programm.Starten(verzeichnis.Pfad()), 0);
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Save As"),
+              T("Speichern unter", "Save As"));
+    EXPECT_EQ(QCoreApplication::translate("QPrintDialog", "Print"), T("Drucken", "Print"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Ausgaben, Start, ::testing::Values(false, true),
