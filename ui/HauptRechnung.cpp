@@ -7,6 +7,7 @@
 // conjunction output. Every output form reads the globals while it is created.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QPushButton>
 #include <array>
@@ -40,21 +41,27 @@ enum class TSenke { Fenster, Drucker, Datei };
 // inside the running one. The object and location editors are closed too: a
 // choice there would change the current object inside the all-objects loop,
 // which then puts the previous one back, and the editor would show one object
-// while saving into another. While the road runs these controls are disabled,
-// and a handler called all the same returns at once. Both are undone also when
-// an error ends the road.
+// while saving into another. The exit waits for the end of the road: taken
+// inside it, it would write the files and hide the window while the computation
+// went on unseen and then still opened its table window, print or save dialog.
+// While the road runs these controls are disabled, a close of the main window
+// is refused, and a handler called all the same returns at once. All of it is
+// undone also when an error ends the road.
 class TRechnungLaeuft {
 public:
     explicit TRechnungLaeuft(THauptForm& form)
-        : knoepfe_{form.BerechnungsButton, form.DruckButton, form.SpeicherButton,
-                   form.Button1,           form.ObjektBox,   form.OrtBox} {
+        : form_(form), knoepfe_{form.BerechnungsButton, form.DruckButton, form.SpeicherButton,
+                                form.Button1,           form.ObjektBox,   form.OrtBox,
+                                form.EndeButton} {
         aktiv_ = true;
         for (std::size_t i = 0; i < knoepfe_.size(); ++i) {
             vorher_[i] = knoepfe_[i]->isEnabled();
             knoepfe_[i]->setEnabled(false);
         }
+        form_.installEventFilter(&schliessenSperre_);
     }
     ~TRechnungLaeuft() {
+        form_.removeEventFilter(&schliessenSperre_);
         for (std::size_t i = 0; i < knoepfe_.size(); ++i) knoepfe_[i]->setEnabled(vorher_[i]);
         aktiv_ = false;
     }
@@ -64,9 +71,21 @@ public:
     static bool Aktiv() { return aktiv_; }
 
 private:
+    // Refuses every close of the main window, without the exit question.
+    class TSchliessenSperre final : public QObject {
+    public:
+        bool eventFilter(QObject* objekt, QEvent* ereignis) override {
+            if (ereignis->type() != QEvent::Close) return QObject::eventFilter(objekt, ereignis);
+            ereignis->ignore();
+            return true;
+        }
+    };
+
     static inline bool aktiv_ = false;
-    std::array<QWidget*, 6> knoepfe_;
-    std::array<bool, 6> vorher_{};
+    THauptForm& form_;
+    std::array<QWidget*, 7> knoepfe_;
+    std::array<bool, 7> vorher_{};
+    TSchliessenSperre schliessenSperre_;
 };
 
 // Puts the current object back when the all-objects loop ends, also by an

@@ -230,6 +230,29 @@ TEST_F(HauptRechnung, KeinZweiterLaufWaehrendDerRechnung) {
     EXPECT_FALSE(form->HellButton->isEnabled());
 }
 
+// The exit waits for the end of the road: its button is off and a close of the
+// main window is refused without the question; afterwards both work again.
+TEST_F(HauptRechnung, KeinBeendenWaehrendDerRechnung) {
+    std::vector<bool> knopf;
+    std::vector<bool> geschlossen;
+    schritte.beimSchritt = [&] {
+        knopf.push_back(form->EndeButton->isEnabled());
+        form->EndeButton->click();
+        geschlossen.push_back(form->close());
+    };
+    form->show();
+    form->BerechnungsButton->click();
+    EXPECT_EQ(knopf, std::vector<bool>(2, false));
+    EXPECT_EQ(geschlossen, std::vector<bool>(2, false));
+    EXPECT_TRUE(meldungen.Texte().empty());
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(Fenster().size(), 1u);
+    EXPECT_TRUE(form->EndeButton->isEnabled());
+    meldungen.SetzeAntwort(false);
+    EXPECT_FALSE(form->close());
+    EXPECT_EQ(meldungen.Texte().size(), 1u);
+}
+
 // An error of the computation ends the road: no output, the normal cursor, the
 // buttons usable and the current object as before.
 TEST_F(HauptRechnung, FehlerBeendetDenWegSauber) {
