@@ -9,15 +9,19 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
+#include <QPointer>
 #include <QPushButton>
-#include <array>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "engine/Ephemeride.hpp"
 #include "engine/Konjunktion.hpp"
 #include "engine/ShortString.hpp"
 #include "engine/ZenaroDef.hpp"
+#include "ui/DatumUnit.hpp"
 #include "ui/HauptUnit.hpp"
+#include "ui/HellUnit.hpp"
 #include "ui/KonjAusgabeUnit.hpp"
 #include "ui/KonjDruckUnit.hpp"
 #include "ui/KonjSpeicherUnit.hpp"
@@ -41,28 +45,36 @@ enum class TSenke { Fenster, Drucker, Datei };
 // inside the running one. The object and location editors are closed too: a
 // choice there would change the current object inside the all-objects loop,
 // which then puts the previous one back, and the editor would show one object
-// while saving into another. The exit waits for the end of the road: taken
-// inside it, it would write the files and hide the window while the computation
-// went on unseen and then still opened its table window, print or save dialog.
-// While the road runs these controls are disabled, a close of the main window
-// is refused, and a handler called all the same returns at once. All of it is
+// while saving into another. What the road has taken over is closed as well:
+// the parameter group (the today button and the picker launch buttons among
+// it), every date picker already open and the brightness editor; a change
+// there would reach the objects still to be computed, the conjunction search
+// after the ephemeris or the title of the output, but not the rows computed
+// before it. The exit waits for the end of the road: taken inside it, it would
+// write the files and hide the window while the computation went on unseen and
+// then still opened its table window, print or save dialog. While the road
+// runs these controls and windows are disabled, a close of the main window is
+// refused, and a handler called all the same returns at once. All of it is
 // undone also when an error ends the road.
 class TRechnungLaeuft {
 public:
-    explicit TRechnungLaeuft(THauptForm& form)
-        : form_(form), knoepfe_{form.BerechnungsButton, form.DruckButton, form.SpeicherButton,
-                                form.Button1,           form.ObjektBox,   form.OrtBox,
-                                form.EndeButton} {
+    explicit TRechnungLaeuft(THauptForm& form) : form_(form) {
         aktiv_ = true;
-        for (std::size_t i = 0; i < knoepfe_.size(); ++i) {
-            vorher_[i] = knoepfe_[i]->isEnabled();
-            knoepfe_[i]->setEnabled(false);
+        std::vector<QWidget*> gesperrt{
+            form.BerechnungsButton, form.DruckButton, form.SpeicherButton, form.Button1,
+            form.ObjektBox,         form.OrtBox,      form.EndeButton,     form.ParameterBox};
+        for (TDatumForm* auswahl : form.findChildren<TDatumForm*>()) gesperrt.push_back(auswahl);
+        if (HellForm != nullptr) gesperrt.push_back(HellForm);
+        for (QWidget* element : gesperrt) {
+            vorher_.emplace_back(element, element->isEnabled());
+            element->setEnabled(false);
         }
         form_.installEventFilter(&schliessenSperre_);
     }
     ~TRechnungLaeuft() {
         form_.removeEventFilter(&schliessenSperre_);
-        for (std::size_t i = 0; i < knoepfe_.size(); ++i) knoepfe_[i]->setEnabled(vorher_[i]);
+        for (const auto& [element, vorher] : vorher_)
+            if (element) element->setEnabled(vorher);
         aktiv_ = false;
     }
     TRechnungLaeuft(const TRechnungLaeuft&) = delete;
@@ -83,8 +95,7 @@ private:
 
     static inline bool aktiv_ = false;
     THauptForm& form_;
-    std::array<QWidget*, 7> knoepfe_;
-    std::array<bool, 7> vorher_{};
+    std::vector<std::pair<QPointer<QWidget>, bool>> vorher_;
     TSchliessenSperre schliessenSperre_;
 };
 

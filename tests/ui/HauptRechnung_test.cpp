@@ -17,7 +17,9 @@
 #include "astro/Laufzeit.hpp"
 #include "engine/Fortschritt.hpp"
 #include "engine/ZenaroDef.hpp"
+#include "ui/DatumUnit.hpp"
 #include "ui/HauptUnit.hpp"
+#include "ui/HellUnit.hpp"
 #include "ui/KonjAusgabeUnit.hpp"
 #include "ui/Plattform/Dialoge.hpp"
 #include "ui/Plattform/Drucken.hpp"
@@ -251,6 +253,33 @@ TEST_F(HauptRechnung, KeinBeendenWaehrendDerRechnung) {
     meldungen.SetzeAntwort(false);
     EXPECT_FALSE(form->close());
     EXPECT_EQ(meldungen.Texte().size(), 1u);
+}
+
+// What the road has taken over stays as it was while it runs: the parameter
+// group with the today button, an open date picker and the brightness editor
+// are off, so the title of the output names the instant its rows were computed
+// for; afterwards all of them work again.
+TEST_F(HauptRechnung, ParameterBleibenWaehrendDerRechnung) {
+    form->StartdatumChangeButton->click();
+    auto* auswahl = form->findChild<TDatumForm*>();
+    ASSERT_NE(auswahl, nullptr);
+    THellForm hell;
+    HellForm = &hell;
+    std::vector<bool> bedienbar;
+    schritte.beimSchritt = [&] {
+        for (QWidget* w : {static_cast<QWidget*>(form->ParameterBox),
+                           static_cast<QWidget*>(auswahl), static_cast<QWidget*>(&hell)})
+            bedienbar.push_back(w->isEnabled());
+        form->TagesDatumButton->click();
+    };
+    form->AllCheckBox->setChecked(true);
+    form->BerechnungsButton->click();
+    HellForm = nullptr;
+    EXPECT_EQ(bedienbar, std::vector<bool>(9, false));
+    EXPECT_EQ(Startdatum.Text(), "01.03.2024");
+    EXPECT_TRUE(form->ParameterBox->isEnabled());
+    EXPECT_TRUE(auswahl->isEnabled());
+    EXPECT_TRUE(hell.isEnabled());
 }
 
 // An error of the computation ends the road: no output, the normal cursor, the
