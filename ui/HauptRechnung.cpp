@@ -177,6 +177,12 @@ void Rechnen(THauptForm& form, TSenke senke) {
     bool fehler = false;
     form.ParameterPruefen(fehler);
     if (fehler) return;
+    // Without a location, or without an object in the mode of one object, there
+    // is nothing to compute for: the user is told so instead of meeting the
+    // range error of the empty table.
+    if (AktOrt < 1 || AktOrt > AnzahlOrte) return FehlerMeldung(Text(TextNr::RechKeinOrt));
+    if (!AlleObjekteModus && (AktObjekt < 1 || AktObjekt > AnzahlObjekte))
+        return FehlerMeldung(Text(TextNr::RechKeinObjekt));
 
     {
         // The save forms show the hourglass themselves while they write.

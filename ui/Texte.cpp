@@ -235,6 +235,10 @@ constexpr TTextZeile TextTabelle[] = {
      "die Suche wurde dort beendet.",
      "The conjunction table is full. The output shows only the first %1 conjunctions; the search "
      "stopped there."},
+    {TextNr::RechKeinObjekt, "Es ist kein Objekt vorhanden, für das gerechnet werden könnte",
+     "There is no object to calculate"},
+    {TextNr::RechKeinOrt, "Es ist kein Beobachtungsort vorhanden, für den gerechnet werden könnte",
+     "There is no observing location to calculate for"},
     {TextNr::DownErfolgreich, "Download erfolgreich, es wurden %1 Sätze gelesen.",
      "Download successful, %1 record(s) received."},
     {TextNr::DownGescheitert, "Download gescheitert", "Download failed!"},

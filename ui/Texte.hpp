@@ -170,6 +170,8 @@ enum class TextNr : int {
     ParKRadiusFehlerhaft,
     RechEphemerideVoll,     // "%1" capacity of the table
     RechKonjunktionenVoll,  // "%1" capacity of the table
+    RechKeinObjekt,         // no current object to compute for
+    RechKeinOrt,            // no current location to compute for
     DownErfolgreich,        // "%1" number of objects
     DownGescheitert,
     DownNichtsVerwendbar,

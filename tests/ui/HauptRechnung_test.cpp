@@ -282,6 +282,34 @@ TEST_F(HauptRechnung, ParameterBleibenWaehrendDerRechnung) {
     EXPECT_TRUE(hell.isEnabled());
 }
 
+// Nothing to compute for: without an object (mode of one object) or without a
+// location the road ends with a message of its own, no output and no range
+// error; all objects of an empty table still give their empty output.
+TEST_F(HauptRechnung, OhneObjektOderOrtEineMeldung) {
+    AnzahlObjekte = 0;
+    AktObjekt = 0;
+    EXPECT_NO_THROW(form->BerechnungsButtonClick());
+    EXPECT_EQ(
+        meldungen.Texte(),
+        std::vector<QString>{"Es ist kein Objekt vorhanden, für das gerechnet werden könnte"});
+    EXPECT_TRUE(Fenster().empty());
+    EXPECT_FALSE(SanduhrAktiv());
+
+    meldungen.Leeren();
+    form->AllCheckBox->setChecked(true);
+    EXPECT_NO_THROW(form->BerechnungsButtonClick());
+    EXPECT_TRUE(meldungen.Texte().empty());
+    EXPECT_EQ(Fenster().size(), 1u);
+
+    AnzahlOrte = 0;
+    AktOrt = 0;
+    EXPECT_NO_THROW(form->BerechnungsButtonClick());
+    EXPECT_EQ(meldungen.Texte(),
+              std::vector<QString>{
+                  "Es ist kein Beobachtungsort vorhanden, für den gerechnet werden könnte"});
+    EXPECT_EQ(Fenster().size(), 1u);
+}
+
 // An error of the computation ends the road: no output, the normal cursor, the
 // buttons usable and the current object as before.
 TEST_F(HauptRechnung, FehlerBeendetDenWegSauber) {
