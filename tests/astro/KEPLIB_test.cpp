@@ -6,25 +6,18 @@
 #include <limits>
 #include <string>
 
+#include "Laufzeitfehler.hpp"
 #include "astro/MATLIB.hpp"
 #include "astro/PNULIB.hpp"
 #include "astro/SPHLIB.hpp"
 
 using namespace zenaro;
+using zenaro::test::FehlerNummer;
 
 namespace {
 
 constexpr Extended kGauss = 0.01720209895L;
 constexpr Extended kPi = 3.14159265358979323846264338327950288L;
-
-std::int32_t FehlerNummer(auto f) {
-    try {
-        f();
-    } catch (const ELaufzeitfehler& e) {
-        return e.Nummer();
-    }
-    return 0;
-}
 
 // What a call writes to the standard output.
 std::string Ausgabe(auto f) {

@@ -5,20 +5,10 @@
 #include <cmath>
 #include <limits>
 
+#include "Laufzeitfehler.hpp"
+
 using namespace zenaro;
-
-namespace {
-
-std::int32_t FehlerNummer(auto f) {
-    try {
-        f();
-    } catch (const ELaufzeitfehler& e) {
-        return e.Nummer();
-    }
-    return 0;
-}
-
-}  // namespace
+using zenaro::test::FehlerNummer;
 
 TEST(Laufzeit, RoundIsHalfToEvenAndTruncTowardZero) {
     EXPECT_EQ(Round(0.5L), 0);

@@ -10,27 +10,19 @@
 #include <string>
 #include <vector>
 
+#include "Laufzeitfehler.hpp"
+#include "astro/Winkelabstand.hpp"
+
 using namespace zenaro;
+using zenaro::test::FehlerNummer;
 
 namespace {
 
 constexpr Extended Grad = 0.0174532925199433L;
 
-std::int32_t FehlerNummer(auto f) {
-    try {
-        f();
-    } catch (const ELaufzeitfehler& e) {
-        return e.Nummer();
-    }
-    return 0;
-}
-
 // Angle between two places in degrees (longitudes and latitudes in degrees).
 Extended Abstand(Extended Laenge1, Extended Breite1, Extended Laenge2, Extended Breite2) {
-    const Extended c =
-        std::sin(Breite1 * Grad) * std::sin(Breite2 * Grad) +
-        std::cos(Breite1 * Grad) * std::cos(Breite2 * Grad) * std::cos((Laenge1 - Laenge2) * Grad);
-    return std::acos(std::fmin(1.0L, c)) / Grad;
+    return test::Winkelabstand(Laenge1, Breite1, Laenge2, Breite2);
 }
 
 struct TZeile {

@@ -5,34 +5,19 @@
 #include <cmath>
 #include <limits>
 
+#include "Laufzeitfehler.hpp"
 #include "astro/MATLIB.hpp"
+#include "astro/Winkelabstand.hpp"
 
 using namespace zenaro;
+using zenaro::test::FehlerNummer;
 
 namespace {
-
-constexpr Extended kPi = 3.14159265358979323846264338327950288L;
-
-std::int32_t FehlerNummer(auto f) {
-    try {
-        f();
-    } catch (const ELaufzeitfehler& e) {
-        return e.Nummer();
-    }
-    return 0;
-}
 
 // Angle between two directions given by longitude and latitude (degrees), in arc
 // seconds.
 Extended Abstand(Extended lon1, Extended lat1, Extended lon2, Extended lat2) {
-    const Extended g = kPi / 180;
-    const Extended c = std::sin(lat1 * g) * std::sin(lat2 * g) +
-                       std::cos(lat1 * g) * std::cos(lat2 * g) * std::cos((lon1 - lon2) * g);
-    const Extended s =
-        std::hypot(std::cos(lat2 * g) * std::sin((lon1 - lon2) * g),
-                   std::cos(lat1 * g) * std::sin(lat2 * g) -
-                       std::sin(lat1 * g) * std::cos(lat2 * g) * std::cos((lon1 - lon2) * g));
-    return std::atan2(s, c) / g * 3600;
+    return test::Winkelabstand(lon1, lat1, lon2, lat2) * 3600;
 }
 
 // The Sun from PyEphem 4.1.4 (python3-ephem), Sun().compute(date, epoch=date):

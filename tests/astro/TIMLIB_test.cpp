@@ -5,18 +5,12 @@
 #include <cmath>
 #include <limits>
 
+#include "Laufzeitfehler.hpp"
+
 using namespace zenaro;
+using zenaro::test::FehlerNummer;
 
 namespace {
-
-std::int32_t FehlerNummer(auto f) {
-    try {
-        f();
-    } catch (const ELaufzeitfehler& e) {
-        return e.Nummer();
-    }
-    return 0;
-}
 
 struct Datum {
     std::int32_t Tag, Monat, Jahr;

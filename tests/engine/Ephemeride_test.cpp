@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "Laufzeitfehler.hpp"
 #include "astro/SUNLIB.hpp"
 #include "astro/TIMLIB.hpp"
 #include "engine/Abstand.hpp"
@@ -17,6 +18,7 @@
 #include "engine/ZenaroDef.hpp"
 
 using namespace zenaro;
+using zenaro::test::FehlerNummer;
 
 namespace {
 
@@ -138,15 +140,6 @@ protected:
 Extended Stunden(Extended hmm) {
     const Extended h = std::trunc(hmm);
     return h + (hmm - h) * 100.0L / 60.0L;
-}
-
-std::int32_t FehlerNummer(auto f) {
-    try {
-        f();
-    } catch (const ELaufzeitfehler& e) {
-        return e.Nummer();
-    }
-    return 0;
 }
 
 }  // namespace

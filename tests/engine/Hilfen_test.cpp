@@ -6,21 +6,14 @@
 #include <limits>
 #include <set>
 
+#include "Laufzeitfehler.hpp"
 #include "astro/MATLIB.hpp"
 #include "astro/TIMLIB.hpp"
 
 using namespace zenaro;
+using zenaro::test::FehlerNummer;
 
 namespace {
-
-std::int32_t FehlerNummer(auto f) {
-    try {
-        f();
-    } catch (const ELaufzeitfehler& e) {
-        return e.Nummer();
-    }
-    return 0;
-}
 
 struct Geteilt {
     std::int32_t ganz;

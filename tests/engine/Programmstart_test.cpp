@@ -10,6 +10,7 @@
 #include <fstream>
 
 #include "engine/Datendateien.hpp"
+#include "engine/Einstellungsvorgaben.hpp"
 #include "engine/Startverzeichnis.hpp"
 
 namespace zenaro {
@@ -74,21 +75,7 @@ TEST_F(Programmstart, LeeresVerzeichnisGibtLeereTabellenUndVorgaben) {
     EXPECT_EQ(AnzahlHellParameter, 0);
     EXPECT_TRUE(UeberzaehligeDateien.empty());
 
-    EXPECT_EQ(Startdatum.Text(), HeutigesDatum());
-    EXPECT_EQ(Stopdatum.Text(), HeutigesDatum());
-    EXPECT_EQ(Startzeit.Text(), "01:00");
-    EXPECT_EQ(Stopzeit.Text(), "01:00");
-    EXPECT_EQ(SchrittTage, 1);
-    EXPECT_EQ(SchrittStunden, 0.0L);
-    EXPECT_EQ(ZonenIndex, 1);
-    EXPECT_TRUE(DeepSkyAnzeigen);
-    EXPECT_EQ(DeepSkyRadius, 2.0L);
-    EXPECT_EQ(Grenzgroesse, 12.0L);
-    EXPECT_EQ(KonjRadius, 2.0L);
-    EXPECT_EQ(KonjGrenzgroesse, 12.0L);
-    EXPECT_FALSE(AlleObjekte);
-    EXPECT_TRUE(NurSichtbare);
-    EXPECT_EQ(DaemmerungsHoehe, -18);
+    test::ErwarteEinstellungsvorgaben(HeutigesDatum());
     // The start reads only: the directory holds nothing afterwards.
     EXPECT_TRUE(verzeichnis.Inhalt().empty());
 }

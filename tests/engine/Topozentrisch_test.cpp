@@ -5,21 +5,14 @@
 #include <cmath>
 #include <limits>
 
+#include "Laufzeitfehler.hpp"
 #include "astro/MATLIB.hpp"
 #include "astro/TIMLIB.hpp"
 
 using namespace zenaro;
+using zenaro::test::FehlerNummer;
 
 namespace {
-
-std::int32_t FehlerNummer(auto f) {
-    try {
-        f();
-    } catch (const ELaufzeitfehler& e) {
-        return e.Nummer();
-    }
-    return 0;
-}
 
 // One comparison with an independent topocentric place. The places were made with
 // PyEphem 4.1.4 (Debian python3-ephem): an ephem.Observer at the latitude and

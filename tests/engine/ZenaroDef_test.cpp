@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/Einstellungsvorgaben.hpp"
+
 namespace zenaro {
 namespace {
 
@@ -91,21 +93,7 @@ TEST(Konstanten, WeekdaysAndMonthsOfBothEditions) {
 
 TEST(Einstellungen, DefaultsAndTheRecordOfTheLiveSettings) {
     EinstellungenVorgabenSetzen("09.12.2026 extra");
-    EXPECT_EQ(Startdatum, "09.12.2026");
-    EXPECT_EQ(Stopdatum, "09.12.2026");
-    EXPECT_EQ(Startzeit, "01:00");
-    EXPECT_EQ(Stopzeit, "01:00");
-    EXPECT_EQ(SchrittTage, 1);
-    EXPECT_EQ(SchrittStunden, 0.0L);
-    EXPECT_EQ(ZonenIndex, 1);
-    EXPECT_TRUE(DeepSkyAnzeigen);
-    EXPECT_EQ(DeepSkyRadius, 2.0L);
-    EXPECT_EQ(Grenzgroesse, 12.0L);
-    EXPECT_EQ(KonjRadius, 2.0L);
-    EXPECT_EQ(KonjGrenzgroesse, 12.0L);
-    EXPECT_FALSE(AlleObjekte);
-    EXPECT_TRUE(NurSichtbare);
-    EXPECT_EQ(DaemmerungsHoehe, -18);
+    test::ErwarteEinstellungsvorgaben("09.12.2026");
 
     TEinstellungen satz = EinstellungenAlsSatz();
     satz.Grenzgroesse = 9.5L;

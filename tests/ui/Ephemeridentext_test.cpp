@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "Anwendungsumgebung.hpp"
+#include "Ausgabeumgebung.hpp"
 #include "engine/Ephemeride.hpp"
 #include "engine/ZenaroDef.hpp"
 
@@ -17,25 +17,10 @@ namespace {
 
 const std::string G = "\xB0";  // "°" in Windows-1252
 
-class Ephemeridentext_ : public ::testing::Test {
+class Ephemeridentext_ : public test::EphemeridenUmgebung {
 protected:
     void SetUp() override {
-        test::Anwendung();
-        Englisch = false;
-        AlleObjekteModus = false;
-        DeepSkyAnzeigen = false;
-        HellParameterBenutzen = false;
-        NurSichtbare = true;
-        AnzahlHellParameter = 0;
-        AnzahlZeilen = 0;
-        Grenzgroesse = 12.0L;
-        Startdatum = "09.12.2026";
-        Startzeit = "22:00";
-        ZeitzonenName = "MEZ";
-        DaemmerungsHoehe = -18;
-        Orte[1] = TOrt{};
-        Orte[1].Name = "Sonneberg";
-        AktOrt = 1;
+        EphemeridenUmgebung::SetUp();
         TBahnelement o;
         o.Name = "C/2026 A1 (Test)";
         o.Perihel[1] = 2026.0L;
@@ -50,11 +35,6 @@ protected:
         o.H11 = 6.5L;
         o.N = 4.0L;
         Objekte[1] = o;
-        AktObjekt = 1;
-    }
-    void TearDown() override {
-        Englisch = false;
-        AnzahlZeilen = 0;
     }
 
     // A row whose every column is known; single-object and all-objects alike.

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "Anwendungsumgebung.hpp"
+#include "Ausgabeumgebung.hpp"
 #include "engine/ShortString.hpp"
 #include "engine/ZenaroDef.hpp"
 #include "ui/KonjAusgabeUnit.hpp"
@@ -29,27 +29,18 @@ namespace {
 using TAufruf = TDruckRekorder::TAufruf;
 using TSeite = std::vector<TDruckRekorder::TEintrag>;
 
-QString Q(const std::string& win1252) { return QString::fromStdString(Win1252NachUtf8(win1252)); }
+using test::Q;
 
-class KonjFormen : public ::testing::Test {
+class KonjFormen : public test::KonjunktionsUmgebung {
 protected:
     void SetUp() override {
         test::Anwendung();
-        Englisch = false;
+        KonjunktionsUmgebung::SetUp();
         Objekte[1].Name = "Ceres";
         Objekte[2].Name = "Vesta";
-        Orte[1].Name = "B\xFClach";
-        AktOrt = 1;
-        ZeitzonenName = "MEZ";
-        Startdatum = "05.01.2026";
-        Startzeit = "01:00";
-        Stopdatum = "07.01.2026";
-        Stopzeit = "23:30";
         KonjGrenzgroesse = 12.0L;
-        AlleObjekteModus = false;
         Zeilen(0);
     }
-    void TearDown() override { Englisch = false; }
 
     // n rows, each a minute after the one before.
     static void Zeilen(std::int32_t n) {

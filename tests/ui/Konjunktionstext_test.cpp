@@ -7,28 +7,20 @@
 #include <string>
 #include <vector>
 
+#include "Ausgabeumgebung.hpp"
 #include "engine/ZenaroDef.hpp"
 
 namespace zenaro {
 namespace {
 
-class KonjunktionstextTest : public ::testing::Test {
+class KonjunktionstextTest : public test::KonjunktionsUmgebung {
 protected:
     void SetUp() override {
-        Englisch = false;
+        KonjunktionsUmgebung::SetUp();
         Objekte[1].Name = "C/2023 A3 (Tsuchinshan-ATLAS)";  // 29 characters: cut to 25
         Objekte[2].Name = "Ceres";
         Objekte[3].Name = "1234567890123456789012345";  // exactly 25
-        Orte[1].Name = "B\xFClach";                     // Windows-1252 "ü"
-        AktOrt = 1;
-        ZeitzonenName = "MEZ";
-        Startdatum = "05.01.2026";
-        Startzeit = "01:00";
-        Stopdatum = "07.01.2026";
-        Stopzeit = "23:30";
         KonjGrenzgroesse = 5.0L;
-        AlleObjekteModus = false;
-        AnzahlKonjunktionen = 0;
 
         z.ObjektNr1 = 1;
         z.ObjektNr2 = 2;
@@ -45,7 +37,6 @@ protected:
         z.Hell2 = 0.5L;
         z.Abstand = 1.0L + 5.0L / 60.0L;
     }
-    void TearDown() override { Englisch = false; }
 
     TKonjunktionsZeile z;
 };

@@ -10,37 +10,18 @@
 #include <memory>
 #include <set>
 
-#include "Anwendungsumgebung.hpp"
+#include "Ausgabeumgebung.hpp"
 #include "engine/ZenaroDef.hpp"
 #include "ui/Ephemeridentext.hpp"
 
 namespace zenaro {
 namespace {
 
-class AusgabeForm : public ::testing::Test {
+class AusgabeForm : public test::EphemeridenUmgebung {
 protected:
     void SetUp() override {
-        test::Anwendung();
-        Englisch = false;
-        AlleObjekteModus = false;
-        DeepSkyAnzeigen = false;
-        HellParameterBenutzen = false;
+        EphemeridenUmgebung::SetUp();
         NurSichtbare = false;
-        Grenzgroesse = 12.0L;
-        Startdatum = "09.12.2026";
-        Startzeit = "22:00";
-        ZeitzonenName = "MEZ";
-        Orte[1].Name = "Sonneberg";
-        AktOrt = 1;
-        Objekte[1] = TBahnelement{};
-        Objekte[1].Name = "C/2026 A1 (Test)";
-        Objekte[1].Perihel[2] = 3.0L;
-        AktObjekt = 1;
-        AnzahlZeilen = 0;
-    }
-    void TearDown() override {
-        Englisch = false;
-        AnzahlZeilen = 0;
     }
 
     static void Zeilen(std::initializer_list<Extended> hoehen) {

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "Anwendungsumgebung.hpp"
+#include "Ausgabeumgebung.hpp"
 #include "engine/ShortString.hpp"
 #include "engine/ZenaroDef.hpp"
 #include "ui/Ephemeridentext.hpp"
@@ -26,40 +26,15 @@ using TEintrag = TDruckRekorder::TEintrag;
 
 constexpr int W = 6600;
 
-QString Q(const std::string& win1252) { return QString::fromStdString(Win1252NachUtf8(win1252)); }
+using test::Q;
 
-class ZenaroDruckUnit_ : public ::testing::Test {
+class ZenaroDruckUnit_ : public test::EphemeridenUmgebung {
 protected:
     void SetUp() override {
-        test::Anwendung();
-        Englisch = false;
-        AlleObjekteModus = false;
-        DeepSkyAnzeigen = false;
-        HellParameterBenutzen = false;
-        NurSichtbare = true;
-        AnzahlHellParameter = 0;
-        AnzahlZeilen = 0;
-        Grenzgroesse = 12.0L;
-        Startdatum = "09.12.2026";
-        Startzeit = "22:00";
-        ZeitzonenName = "MEZ";
-        DaemmerungsHoehe = -18;
-        Orte[1] = TOrt{};
-        Orte[1].Name = "Sonneberg";
-        AktOrt = 1;
-        Objekte[1] = TBahnelement{};
-        Objekte[1].Name = "C/2026 A1 (Test)";
-        Objekte[1].Perihel[1] = 2026.0L;
-        Objekte[1].Perihel[2] = 3.0L;
+        EphemeridenUmgebung::SetUp();
         Objekte[1].Perihel[3] = 15.5L;
         Objekte[2] = Objekte[1];
         Objekte[2].Name = "2P/Encke";
-        AktObjekt = 1;
-    }
-    void TearDown() override {
-        Englisch = false;
-        AlleObjekteModus = false;
-        AnzahlZeilen = 0;
     }
 
     // Rows that pass every filter; the day tells them apart.

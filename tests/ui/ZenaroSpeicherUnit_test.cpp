@@ -16,7 +16,7 @@
 #include <csignal>
 #include <string>
 
-#include "Anwendungsumgebung.hpp"
+#include "Ausgabeumgebung.hpp"
 #include "astro/Laufzeit.hpp"
 #include "engine/ZenaroDef.hpp"
 #include "ui/Ephemeridentext.hpp"
@@ -26,31 +26,13 @@
 namespace zenaro {
 namespace {
 
-class ZenaroSpeicherUnit_ : public ::testing::Test {
+class ZenaroSpeicherUnit_ : public test::EphemeridenUmgebung {
 protected:
     void SetUp() override {
-        test::Anwendung();
+        EphemeridenUmgebung::SetUp();
         ASSERT_TRUE(dir.isValid());
-        Englisch = false;
-        AlleObjekteModus = false;
-        DeepSkyAnzeigen = false;
-        HellParameterBenutzen = false;
-        AnzahlZeilen = 0;
-        Grenzgroesse = 12.0L;
-        Startdatum = "09.12.2026";
-        Startzeit = "22:00";
-        ZeitzonenName = "MEZ";
-        DaemmerungsHoehe = -18;
-        Orte[1] = TOrt{};
-        Orte[1].Name = "Sonneberg";
-        AktOrt = 1;
-        Objekte[1] = TBahnelement{};
         Objekte[1].Name = "C/2026 A1";
-        Objekte[1].Perihel[1] = 2026.0L;
-        Objekte[1].Perihel[2] = 3.0L;
-        AktObjekt = 1;
     }
-    void TearDown() override { AnzahlZeilen = 0; }
 
     static void Zeilen(int anzahl) {
         AnzahlZeilen = anzahl;
