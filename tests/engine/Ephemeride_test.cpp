@@ -14,10 +14,12 @@
 #include "astro/TIMLIB.hpp"
 #include "engine/Abstand.hpp"
 #include "engine/Fortschritt.hpp"
+#include "engine/Rechenbereich.hpp"
 #include "engine/Topozentrisch.hpp"
 #include "engine/ZenaroDef.hpp"
 
 using namespace zenaro;
+using zenaro::test::Bereich;
 using zenaro::test::FehlerNummer;
 
 namespace {
@@ -112,21 +114,6 @@ protected:
     void TearDown() override {
         SetzeFortschrittsanzeige(nullptr);
         SetzeNachrichtenverarbeitung(nullptr);
-    }
-
-    static void Bereich(std::int32_t j1, std::int32_t m1, std::int32_t t1, Extended h1,
-                        std::int32_t j2, std::int32_t m2, std::int32_t t2, Extended h2,
-                        std::int32_t tage, Extended stunden) {
-        StartJahr = j1;
-        StartMonat = m1;
-        StartTag = t1;
-        StartStunde = h1;
-        StopJahr = j2;
-        StopMonat = m2;
-        StopTag = t2;
-        StopStunde = h2;
-        SchrittweiteTage = tage;
-        SchrittweiteStunden = stunden;
     }
 
     std::int32_t Anzahl(const std::string& ereignis) const {

@@ -14,9 +14,12 @@
 #include "astro/TIMLIB.hpp"
 #include "engine/Abstand.hpp"
 #include "engine/Ephemeride.hpp"
+#include "engine/Rechenbereich.hpp"
 
 namespace zenaro {
 namespace {
+
+using test::Bereich;
 
 constexpr Extended Unendlich = std::numeric_limits<Extended>::infinity();
 
@@ -356,7 +359,7 @@ protected:
         AnzahlHellParameter = 0;
         KonjRadius = 2.0L;
         KonjGrenzgroesse = 12.0L;
-        Zeitraum(15, 4, 2024, 0.0L, 15, 4, 2024, 0.0L, 1, 0.0L);
+        Bereich(2024, 4, 15, 0.0L, 2024, 4, 15, 0.0L, 1, 0.0L);
         AnzahlKonjPositionen = 0;
         AnzahlKonjunktionen = 0;
     }
@@ -375,21 +378,6 @@ protected:
     }
 
     static void Objekt(const TBahnelement& e) { Objekte[++AnzahlObjekte] = e; }
-
-    static void Zeitraum(std::int32_t t0, std::int32_t m0, std::int32_t j0, Extended h0,
-                         std::int32_t t1, std::int32_t m1, std::int32_t j1, Extended h1,
-                         std::int32_t schrittTage, Extended schrittStunden) {
-        StartTag = t0;
-        StartMonat = m0;
-        StartJahr = j0;
-        StartStunde = h0;
-        StopTag = t1;
-        StopMonat = m1;
-        StopJahr = j1;
-        StopStunde = h1;
-        SchrittweiteTage = schrittTage;
-        SchrittweiteStunden = schrittStunden;
-    }
 };
 
 TEST_F(KonjSuche, PositionIsTheTopocentricPlaceAndMagnitudeAtTheLocalDateAndTime) {
@@ -447,7 +435,7 @@ TEST_F(KonjSuche, PositionAgreesWithTheEphemerisRowOfTheSameInstant) {
     Objekt(Komet());
     Objekt(Komet(200.0L));
     ZonenOffset = -7.0L;
-    Zeitraum(3, 5, 2024, 23.75L, 3, 5, 2024, 23.75L, 1, 0.0L);
+    Bereich(2024, 5, 3, 23.75L, 2024, 5, 3, 23.75L, 1, 0.0L);
     AlleObjekteModus = false;
     DeepSkyAnzeigen = false;
     AnzahlZeilen = 0;
@@ -475,7 +463,7 @@ TEST_F(KonjSuche, OneRowPerPairAndInstantOverTheRange) {
     Objekt(Komet());
     Objekt(Komet(260.0L));  // elsewhere in the sky
     Objekt(Komet());        // in the same place as object 1
-    Zeitraum(15, 4, 2024, 0.0L, 16, 4, 2024, 0.0L, 0, 12.0L);
+    Bereich(2024, 4, 15, 0.0L, 2024, 4, 16, 0.0L, 0, 12.0L);
     AktObjekt = 2;
     KonjunktionenSuchen();
     ASSERT_EQ(AnzahlKonjunktionen, 3);
@@ -501,7 +489,7 @@ TEST_F(KonjSuche, OneRowPerPairAndInstantOverTheRange) {
 
     // Steps of 18 seconds give instants that share their minute: still one row per
     // instant.
-    Zeitraum(15, 4, 2024, 0.0L, 15, 4, 2024, 1.0L / 60.0L, 0, 0.005L);
+    Bereich(2024, 4, 15, 0.0L, 2024, 4, 15, 1.0L / 60.0L, 0, 0.005L);
     KonjunktionenSuchen();
     ASSERT_EQ(AnzahlKonjunktionen, 4);
     EXPECT_EQ(Konjunktionen[1].Zeit, 0.0L);
@@ -514,7 +502,7 @@ TEST_F(KonjSuche, TheStopInstantBelongsToTheRangeDespiteTheAccumulatedSteps) {
     Objekt(Komet());
     Objekt(Komet());
     ZonenOffset = 1.0L;
-    Zeitraum(1, 3, 2024, 0.0L, 31, 3, 2024, 0.0L, 1, 0.0L);
+    Bereich(2024, 3, 1, 0.0L, 2024, 3, 31, 0.0L, 1, 0.0L);
     // Thirty daily steps added up land beyond the stop by rounding alone.
     const Extended t0 = (DATETOMJD(1, 3, 2024, 0.0L) - 51544.5L - 1.0L / 24.0L) / 36525.0L;
     const Extended t1 = (DATETOMJD(31, 3, 2024, 0.0L) - 51544.5L - 1.0L / 24.0L) / 36525.0L;
@@ -529,7 +517,7 @@ TEST_F(KonjSuche, TheStopInstantBelongsToTheRangeDespiteTheAccumulatedSteps) {
     EXPECT_EQ(Konjunktionen[31].Zeit, 0.0L);
 
     // A stop a minute short of the next step does not get that step.
-    Zeitraum(1, 3, 2024, 0.0L, 30, 3, 2024, 23.0L + 59.0L / 60.0L, 1, 0.0L);
+    Bereich(2024, 3, 1, 0.0L, 2024, 3, 30, 23.0L + 59.0L / 60.0L, 1, 0.0L);
     KonjunktionenSuchen();
     EXPECT_EQ(AnzahlKonjunktionen, 30);
 }
@@ -538,13 +526,13 @@ TEST_F(KonjSuche, StartEqualToOrAfterTheStopGivesOnePassAtTheStart) {
     Objekt(Komet());
     Objekt(Komet());
     ZonenOffset = -5.0L;
-    Zeitraum(15, 4, 2024, 22.5L, 15, 4, 2024, 22.5L, 1, 0.0L);
+    Bereich(2024, 4, 15, 22.5L, 2024, 4, 15, 22.5L, 1, 0.0L);
     KonjunktionenSuchen();
     ASSERT_EQ(AnzahlKonjunktionen, 1);
     EXPECT_EQ(Konjunktionen[1].Tag, 15);
     EXPECT_NEAR(Konjunktionen[1].Zeit, 22.30L, 1e-12L);
 
-    Zeitraum(20, 4, 2024, 0.0L, 15, 4, 2024, 0.0L, 1, 0.0L);
+    Bereich(2024, 4, 20, 0.0L, 2024, 4, 15, 0.0L, 1, 0.0L);
     KonjunktionenSuchen();
     ASSERT_EQ(AnzahlKonjunktionen, 1);
     EXPECT_EQ(Konjunktionen[1].Tag, 20);
@@ -552,7 +540,7 @@ TEST_F(KonjSuche, StartEqualToOrAfterTheStopGivesOnePassAtTheStart) {
     // A step that cannot move the instant (never accepted by the parameter check)
     // gives one pass too instead of repeating the start for ever.
     for (Extended stunden : {0.0L, -1.0L, std::nanl("")}) {
-        Zeitraum(15, 4, 2024, 0.0L, 20, 4, 2024, 0.0L, 0, stunden);
+        Bereich(2024, 4, 15, 0.0L, 2024, 4, 20, 0.0L, 0, stunden);
         KonjunktionenSuchen();
         EXPECT_EQ(AnzahlKonjunktionen, 1) << stunden;
     }
@@ -608,7 +596,7 @@ TEST_F(KonjSuche, TheCurrentObjectIsRestoredAlsoWhenAnErrorEndsTheSearch) {
 TEST_F(KonjSuche, MoreConjunctionsThanTheTableHoldsEndTheSearchWithTheFlag) {
     // 142 objects in one place give 10011 pairs at the first instant already.
     for (int i = 0; i < 142; ++i) Objekt(Komet());
-    Zeitraum(15, 4, 2024, 0.0L, 20, 4, 2024, 0.0L, 1, 0.0L);
+    Bereich(2024, 4, 15, 0.0L, 2024, 4, 20, 0.0L, 1, 0.0L);
     KonjunktionenSuchen();
     EXPECT_EQ(AnzahlKonjunktionen, 10000);
     EXPECT_TRUE(KonjunktionenVoll);
@@ -620,7 +608,7 @@ TEST_F(KonjSuche, MoreConjunctionsThanTheTableHoldsEndTheSearchWithTheFlag) {
     // The next search starts afresh: 141 objects give 9870 pairs at one instant.
     Objekte[142] = TBahnelement{};
     AnzahlObjekte = 141;
-    Zeitraum(15, 4, 2024, 0.0L, 15, 4, 2024, 0.0L, 1, 0.0L);
+    Bereich(2024, 4, 15, 0.0L, 2024, 4, 15, 0.0L, 1, 0.0L);
     KonjunktionenSuchen();
     EXPECT_EQ(AnzahlKonjunktionen, 9870);
     EXPECT_FALSE(KonjunktionenVoll);

@@ -53,6 +53,17 @@ protected:
         AlleObjekteModus = false;
         AnzahlZeilen = 0;
     }
+
+    // A row of the first object on the start day, Wednesday 09.12.2026.
+    static TEphemeridenZeile Startzeile() {
+        TEphemeridenZeile z;
+        z.ObjektNr = 1;
+        z.Wochentag = "Mi";
+        z.Tag = 9;
+        z.Monat = 12;
+        z.Jahr = 2026;
+        return z;
+    }
 };
 
 // The conjunctions seen from Bülach, German edition, single-object mode, from
@@ -73,6 +84,18 @@ protected:
         AnzahlKonjunktionen = 0;
     }
     void TearDown() override { Englisch = false; }
+
+    // A row of the first two objects on the start day, Monday 05.01.2026.
+    static TKonjunktionsZeile Startzeile() {
+        TKonjunktionsZeile z;
+        z.ObjektNr1 = 1;
+        z.ObjektNr2 = 2;
+        z.Wochentag = "Mo";
+        z.Jahr = 2026;
+        z.Monat = 1;
+        z.Tag = 5;
+        return z;
+    }
 };
 
 }  // namespace zenaro::test

@@ -39,12 +39,7 @@ protected:
 
     // A row whose every column is known; single-object and all-objects alike.
     static TEphemeridenZeile Beispiel() {
-        TEphemeridenZeile z;
-        z.ObjektNr = 1;
-        z.Wochentag = "Mi";
-        z.Tag = 9;
-        z.Monat = 12;
-        z.Jahr = 2026;
+        TEphemeridenZeile z = Startzeile();
         z.Zeit = 0.05L;
         z.RA = 5.2L;
         z.Dek = -0.4L;

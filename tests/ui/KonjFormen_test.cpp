@@ -46,13 +46,7 @@ protected:
     static void Zeilen(std::int32_t n) {
         for (std::int32_t i = 1; i <= n; ++i) {
             TKonjunktionsZeile& z = Konjunktionen[i];
-            z = TKonjunktionsZeile{};
-            z.ObjektNr1 = 1;
-            z.ObjektNr2 = 2;
-            z.Wochentag = "Mo";
-            z.Jahr = 2026;
-            z.Monat = 1;
-            z.Tag = 5;
+            z = Startzeile();
             z.Zeit = 1.0L + i / 100.0L;
             z.Dek1 = 10.5L;
             z.Abstand = 0.75L;

@@ -22,12 +22,7 @@ protected:
         Objekte[3].Name = "1234567890123456789012345";  // exactly 25
         KonjGrenzgroesse = 5.0L;
 
-        z.ObjektNr1 = 1;
-        z.ObjektNr2 = 2;
-        z.Wochentag = "Mo";
-        z.Jahr = 2026;
-        z.Monat = 1;
-        z.Tag = 5;
+        z = Startzeile();
         z.Zeit = 1.3L;
         z.RA1 = 5.5L;
         z.Dek1 = -0.4L;

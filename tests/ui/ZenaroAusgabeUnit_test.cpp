@@ -27,12 +27,7 @@ protected:
     static void Zeilen(std::initializer_list<Extended> hoehen) {
         AnzahlZeilen = 0;
         for (Extended h : hoehen) {
-            TEphemeridenZeile z;
-            z.ObjektNr = 1;
-            z.Wochentag = "Mi";
-            z.Tag = 9;
-            z.Monat = 12;
-            z.Jahr = 2026;
+            TEphemeridenZeile z = Startzeile();
             z.MondKlasse = "++";
             z.TOptMond = "++";
             z.Sternbild = "Ori";

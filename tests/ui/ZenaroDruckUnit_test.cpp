@@ -41,12 +41,8 @@ protected:
     static void Zeilen(int anzahl) {
         AnzahlZeilen = anzahl;
         for (int i = 1; i <= anzahl; ++i) {
-            TEphemeridenZeile z;
-            z.ObjektNr = 1;
-            z.Wochentag = "Mi";
+            TEphemeridenZeile z = Startzeile();
             z.Tag = (i - 1) % 28 + 1;
-            z.Monat = 12;
-            z.Jahr = 2026;
             z.Zeit = 1.0L;
             z.Aufgang = 5.5L;
             z.Untergang = 17.25L;
