@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "Anwendungsumgebung.hpp"
+#include "HauptUmgebung.hpp"
 #include "engine/ZenaroDef.hpp"
 #include "ui/HauptUnit.hpp"
 #include "ui/Plattform/Meldungen.hpp"
@@ -18,7 +18,7 @@
 namespace zenaro {
 namespace {
 
-class HauptParameter : public ::testing::Test {
+class HauptParameter : public test::THauptformFelder {
 protected:
     void SetUp() override {
         test::Anwendung();
@@ -52,12 +52,6 @@ protected:
         AlleObjekteModus = false;
     }
 
-    void Setze(const char* name, const QString& text) {
-        QLineEdit* edit = form->findChild<QLineEdit*>(name);
-        ASSERT_NE(edit, nullptr) << name;
-        edit->setText(text);
-    }
-
     // Runs the check; the message shown, or "" when it passed.
     QString Pruefen() {
         meldungen.Leeren();
@@ -71,7 +65,6 @@ protected:
     }
 
     TMeldungsRekorder meldungen;
-    std::unique_ptr<THauptForm> form;
 };
 
 TEST_F(HauptParameter, GueltigeFelderWerdenGespeichert) {

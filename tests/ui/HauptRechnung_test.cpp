@@ -13,7 +13,7 @@
 #include <memory>
 #include <vector>
 
-#include "Anwendungsumgebung.hpp"
+#include "HauptUmgebung.hpp"
 #include "astro/Laufzeit.hpp"
 #include "engine/Fortschritt.hpp"
 #include "engine/ZenaroDef.hpp"
@@ -62,7 +62,7 @@ TBahnelement Komet(const char* name, Extended H11, Extended knoten) {
     return e;
 }
 
-class HauptRechnung : public ::testing::Test {
+class HauptRechnung : public test::THauptformFelder {
 protected:
     void SetUp() override {
         test::Anwendung();
@@ -107,12 +107,6 @@ protected:
         AnzahlKonjunktionen = 0;
     }
 
-    void Setze(const char* name, const QString& text) {
-        QLineEdit* edit = form->findChild<QLineEdit*>(name);
-        ASSERT_NE(edit, nullptr) << name;
-        edit->setText(text);
-    }
-
     // The output windows the main window owns, in the order of their creation.
     std::vector<const char*> Fenster() const {
         std::vector<const char*> arten;
@@ -125,7 +119,6 @@ protected:
 
     TMeldungsRekorder meldungen;
     TSchritte schritte;
-    std::unique_ptr<THauptForm> form;
 };
 
 TEST_F(HauptRechnung, UngueltigeParameterOhneRechnungUndAusgabe) {

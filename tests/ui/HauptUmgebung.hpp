@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "Anwendungsumgebung.hpp"
+#include "Editionen.hpp"
 #include "engine/Startverzeichnis.hpp"
 #include "engine/ZenaroDef.hpp"
 #include "ui/HauptUnit.hpp"
@@ -47,11 +47,10 @@ inline TOrt Ort(const char* name, Extended laenge, Extended breite) {
     return ort;
 }
 
-class THauptfensterTest : public ::testing::TestWithParam<bool> {
+class THauptfensterTest : public TEditionenTest {
 protected:
     void SetUp() override {
-        Anwendung();
-        Englisch = GetParam();
+        TEditionenTest::SetUp();
         DatenVerzeichnis = verzeichnis.Pfad() + "/";
         EinstellungenVorgabenSetzen("01.02.2026");
         AnzahlNGC = AnzahlIC = AnzahlSterne = 1;
@@ -70,7 +69,7 @@ protected:
     }
     void TearDown() override {
         form.reset();
-        Englisch = false;
+        TEditionenTest::TearDown();
     }
 
     // Creates the window from the globals as they are now.
@@ -84,12 +83,21 @@ protected:
         EXPECT_NE(feld, nullptr) << name;
         return feld;
     }
-    QString T(const char* deutsch, const char* englisch) const {
-        return QString::fromUtf8(GetParam() ? englisch : deutsch);
-    }
-
     TStartverzeichnis verzeichnis;
     TMeldungsRekorder meldungen;
+    std::unique_ptr<THauptForm> form;
+};
+
+// A test that creates a main window of its own and fills its edit fields.
+class THauptformFelder : public ::testing::Test {
+protected:
+    // Sets the text of the edit field of that name.
+    void Setze(const char* name, const QString& text) {
+        QLineEdit* edit = form->findChild<QLineEdit*>(name);
+        ASSERT_NE(edit, nullptr) << name;
+        edit->setText(text);
+    }
+
     std::unique_ptr<THauptForm> form;
 };
 

@@ -16,7 +16,7 @@
 #include <memory>
 #include <vector>
 
-#include "Anwendungsumgebung.hpp"
+#include "Editionen.hpp"
 #include "engine/ZenaroDef.hpp"
 #include "ui/HauptUnit.hpp"
 #include "ui/Plattform/Meldungen.hpp"
@@ -55,11 +55,10 @@ std::vector<Extended> VonWerte() {
     return werte;
 }
 
-class HellEditor : public ::testing::TestWithParam<bool> {
+class HellEditor : public test::TEditionenTest {
 protected:
     void SetUp() override {
-        test::Anwendung();
-        Englisch = GetParam();
+        TEditionenTest::SetUp();
         Objekte.Leeren();
         Objekte[1].Name = Komet;
         Objekte[2].Name = Encke;
@@ -71,14 +70,11 @@ protected:
     }
     void TearDown() override {
         HellForm = nullptr;
-        Englisch = false;
+        TEditionenTest::TearDown();
         AnzahlHellParameter = 0;
         AnzahlObjekte = 0;
     }
 
-    QString T(const char* deutsch, const char* englisch) const {
-        return QString::fromUtf8(GetParam() ? englisch : deutsch);
-    }
     QString Bis() const { return T(" bis ", " until "); }
 
     // Opens the editor through the main window's button handler.

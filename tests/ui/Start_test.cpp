@@ -15,7 +15,7 @@
 #include <chrono>
 #include <thread>
 
-#include "Anwendungsumgebung.hpp"
+#include "Editionen.hpp"
 #include "engine/Startverzeichnis.hpp"
 #include "engine/ZenaroDef.hpp"
 #include "ui/GaugeUnit.hpp"
@@ -30,18 +30,8 @@ namespace {
 
 using test::TStartverzeichnis;
 
-class Start : public ::testing::TestWithParam<bool> {
+class Start : public test::TEditionenTest {
 protected:
-    void SetUp() override {
-        test::Anwendung();
-        Englisch = GetParam();
-    }
-    void TearDown() override { Englisch = false; }
-
-    QString T(const char* deutsch, const char* englisch) const {
-        return QString::fromUtf8(GetParam() ? englisch : deutsch);
-    }
-
     TStartverzeichnis verzeichnis;
     TMeldungsRekorder meldungen;
 };
