@@ -8,9 +8,11 @@
 #include "astro/MATLIB.hpp"
 #include "astro/TIMLIB.hpp"
 #include "engine/Ephemeride.hpp"
+#include "engine/Testort.hpp"
 #include "engine/ZenaroDef.hpp"
 
 using namespace zenaro;
+using zenaro::test::Ort;
 
 namespace {
 
@@ -33,13 +35,6 @@ TBahnelement Polkoerper(Extended perihelargument, Extended jahr, Extended monat,
     e.H11 = 5.0L;
     e.N = 4.0L;
     return e;
-}
-
-TOrt Ort(Extended breite, Extended laenge) {
-    TOrt o;
-    o.Breite = breite;
-    o.Laenge = laenge;
-    return o;
 }
 
 TEphemeridenZeile Tag(std::int32_t jahr, std::int32_t monat, std::int32_t tag) {

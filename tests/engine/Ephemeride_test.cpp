@@ -15,12 +15,14 @@
 #include "engine/Abstand.hpp"
 #include "engine/Fortschritt.hpp"
 #include "engine/Rechenbereich.hpp"
+#include "engine/Testort.hpp"
 #include "engine/Topozentrisch.hpp"
 #include "engine/ZenaroDef.hpp"
 
 using namespace zenaro;
 using zenaro::test::Bereich;
 using zenaro::test::FehlerNummer;
+using zenaro::test::Ort;
 
 namespace {
 
@@ -74,14 +76,6 @@ TBahnelement Element(const TKomet& k, Extended H11 = 8.0L, Extended N = 4.0L) {
     e.H11 = H11;
     e.N = N;
     return e;
-}
-
-TOrt Ort(Extended breite, Extended laenge) {
-    TOrt o;
-    o.Name = "Testort";
-    o.Breite = breite;
-    o.Laenge = laenge;
-    return o;
 }
 
 class Ephemeride_ : public ::testing::Test {
