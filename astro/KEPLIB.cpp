@@ -17,10 +17,16 @@ constexpr Extended GRAD = 57.29577951L;        // degrees per radian
 constexpr Extended ZWEIPI = 6.283185308L;      // two pi of ECCANOM
 constexpr Extended PI_ECCANOM = 3.141592654L;  // start value of ECCANOM for large e
 
+thread_local TKeplerProtokoll Protokoll;
+
 // The solvers report a stop at their iteration limit as one line on the standard
 // output; the calculation goes on with the last iterate.
 void Konvergenzmeldung(const char* routine) {
-    std::cout << " Konvergenzprobleme in " << routine << std::endl;
+    if (Protokoll.Melden) std::cout << " Konvergenzprobleme in " << routine << std::endl;
+}
+
+void SchritteZaehlen(std::int32_t schritte) {
+    if (schritte > Protokoll.MeisteSchritte) Protokoll.MeisteSchritte = schritte;
 }
 
 // Division as the floating-point unit does it: a zero divisor is the runtime error
@@ -48,6 +54,8 @@ void SinhCosh(Extended H, Extended& SH, Extended& CH, const char* routine) {
 
 }  // namespace
 
+TKeplerProtokoll& KeplerProtokoll() { return Protokoll; }
+
 Extended ECCANOM(Extended M, Extended e) {
     EndlichPruefen(M, "ECCANOM");
     EndlichPruefen(e, "ECCANOM");
@@ -64,6 +72,7 @@ Extended ECCANOM(Extended M, Extended e) {
         EndlichPruefen(F, "ECCANOM");
         i = i + 1;
     }
+    SchritteZaehlen(i);
     // Also when the fifteenth step happened to converge.
     if (i == 15) Konvergenzmeldung("ECCANOM");
     return E / RAD;
@@ -86,6 +95,7 @@ Extended HYPANOM(Extended MH, Extended e) {
         EndlichPruefen(F, "HYPANOM");
         i = i + 1;
     }
+    SchritteZaehlen(i);
     if (i == 15) Konvergenzmeldung("HYPANOM");
     return H;
 }
@@ -185,6 +195,7 @@ void PARAB(Extended T0, Extended T, Extended q, Extended e, Extended& x, Extende
         CSERIES(E2, c1, c2, c3);
         FAC = 3.0L * e * c3;
     } while (!(std::fabs(E2 - E20) < 1e-9L || i > 15));
+    SchritteZaehlen(i);
     // After the sixteenth pass, also when that pass happened to converge.
     if (i > 15) Konvergenzmeldung("PARAB");
     const Extended R = q * (1.0L + Teilen(U2 * c2 * e, FAC, "PARAB"));

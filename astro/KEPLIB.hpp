@@ -6,19 +6,29 @@
 // anomaly in degrees, the hyperbolic anomaly without unit. Orbit-plane coordinates:
 // x toward the perihelion, y 90 degrees ahead in the direction of motion.
 //
-// The module keeps no state. When one of the three solvers stops at its iteration
-// limit it writes one line to the standard output (" Konvergenzprobleme in ECCANOM",
-// " Konvergenzprobleme in HYPANOM", " Konvergenzprobleme in PARAB") and returns its
-// last iterate. An operation the floating-point unit would refuse (square root or
-// logarithm of a negative number, division by zero, overflow, a NaN or infinite
-// argument) raises ELaufzeitfehler instead of returning NaN or infinity; the
-// out-arguments are then left as they were.
+// The module keeps no state besides the per-thread protocol below. When one of the three solvers
+// stops at its iteration limit it writes one line to the standard output (" Konvergenzprobleme in
+// ECCANOM", " Konvergenzprobleme in HYPANOM", " Konvergenzprobleme in PARAB") and returns its last
+// iterate. An operation the floating-point unit would refuse (square root or logarithm of a
+// negative number, division by zero, overflow, a NaN or infinite argument) raises ELaufzeitfehler
+// instead of returning NaN or infinity; the out-arguments are then left as they were.
 #pragma once
 
 #include "astro/Laufzeit.hpp"
 #include "astro/PNULIB.hpp"
 
 namespace zenaro {
+
+// What the three solvers did on this thread: the most steps any of them took since
+// the counter was last reset (ECCANOM and HYPANOM count their Newton steps, PARAB
+// its passes), and whether a stop at the iteration limit is reported on the
+// standard output. A caller that computes places only to bound others can hold the
+// report back and learn from the steps whether a solver came near its limit.
+struct TKeplerProtokoll {
+    std::int32_t MeisteSchritte = 0;
+    bool Melden = true;
+};
+TKeplerProtokoll& KeplerProtokoll();
 
 // Eccentric anomaly in degrees from the mean anomaly M (degrees) and e < 1:
 // at most 15 Newton steps.

@@ -1,7 +1,6 @@
 #include "astro/Laufzeit.hpp"
 
 #include <cmath>
-#include <limits>
 
 namespace zenaro {
 
@@ -39,25 +38,10 @@ void Laufzeitfehler(std::int32_t nummer, const std::string& detail) {
     throw ELaufzeitfehler(nummer, text);
 }
 
-namespace {
-
-std::int32_t ZuGanzzahl(Extended ganz) {
+void GanzzahlFehler(Extended ganz) {
     if (std::isnan(ganz)) Laufzeitfehler(FehlerUngueltigeGleitkommaoperation);
-    if (ganz < static_cast<Extended>(std::numeric_limits<std::int32_t>::min()) ||
-        ganz > static_cast<Extended>(std::numeric_limits<std::int32_t>::max()))
-        Laufzeitfehler(FehlerBereichsueberschreitung);
-    return static_cast<std::int32_t>(ganz);
+    Laufzeitfehler(FehlerBereichsueberschreitung);
 }
-
-}  // namespace
-
-std::int32_t Round(Extended x) { return ZuGanzzahl(std::nearbyint(x)); }
-
-std::int32_t Trunc(Extended x) { return ZuGanzzahl(std::trunc(x)); }
-
-Extended Frac(Extended x) { return x - std::trunc(x); }
-
-Extended Int(Extended x) { return std::trunc(x); }
 
 void EndlichPruefen(Extended x, const char* routine) {
     if (!std::isfinite(x)) Laufzeitfehler(FehlerUngueltigeGleitkommaoperation, routine);

@@ -41,15 +41,26 @@ std::string LaufzeitfehlerText(std::int32_t nummer);
 // (a file name, the routine).
 [[noreturn]] void Laufzeitfehler(std::int32_t nummer, const std::string& detail = {});
 
+// A real that is NaN or outside the 32-bit range given to Round or Trunc: raises 207
+// for NaN, 201 otherwise.
+[[noreturn]] void GanzzahlFehler(Extended ganz);
+
+// The whole number ganz (already rounded) as a 32-bit integer, range-checked.
+inline std::int32_t ZuGanzzahl(Extended ganz) {
+    if (!(ganz >= -2147483648.0L && ganz <= 2147483647.0L)) [[unlikely]]
+        GanzzahlFehler(ganz);
+    return static_cast<std::int32_t>(ganz);
+}
+
 // Round to the nearest integer, ties to even; NaN raises 207, a value outside the
 // 32-bit range raises 201.
-std::int32_t Round(Extended x);
+inline std::int32_t Round(Extended x) { return ZuGanzzahl(__builtin_nearbyintl(x)); }
 // Truncation toward zero with the same checks.
-std::int32_t Trunc(Extended x);
+inline std::int32_t Trunc(Extended x) { return ZuGanzzahl(__builtin_truncl(x)); }
 // x - Trunc(x) without the integer range limit (exact for every finite x).
-Extended Frac(Extended x);
+inline Extended Frac(Extended x) { return x - __builtin_truncl(x); }
 // Whole part as a real (truncation toward zero).
-Extended Int(Extended x);
+inline Extended Int(Extended x) { return __builtin_truncl(x); }
 
 // Ends the operation with the invalid floating-point operation 207 when x is NaN or
 // infinite, where the floating-point unit would have refused to go on.

@@ -8,6 +8,13 @@ Extended SINDEG(Extended x) { return std::sin(x * RAD); }
 
 Extended COSDEG(Extended x) { return std::cos(x * RAD); }
 
+void SINCOSDEG(Extended x, Extended& s, Extended& c) {
+    Extended sinus, kosinus;
+    ::sincosl(x * RAD, &sinus, &kosinus);
+    s = sinus;
+    c = kosinus;
+}
+
 Extended TANDEG(Extended x) {
     const Extended r = x * RAD;
     return std::sin(r) / std::cos(r);

@@ -15,6 +15,8 @@ inline constexpr Extended RAD = 0.0174532925199433L;
 
 Extended SINDEG(Extended x);  // sin(x * RAD)
 Extended COSDEG(Extended x);  // cos(x * RAD)
+// SINDEG(x) and COSDEG(x) from one argument reduction: the same two numbers.
+void SINCOSDEG(Extended x, Extended& s, Extended& c);
 // sin/cos of x * RAD; no guard at 90 degrees (the result is merely very large).
 Extended TANDEG(Extended x);
 // arctan(x) / RAD, in (-90, 90).

@@ -33,8 +33,13 @@ void AufUntergangBerechnen(TEphemeridenZeile& Zeile, const TBahnDaten& Bahn, con
 // above 0 degrees) and TOpt/TOptHoehe/TOptMond (the same while the Sun stands at
 // or below DaemmerungsHoehe, with the Moon's interference grade then), from 1441
 // one-minute samples from local midnight to the next. Times in h.mm; -1.0 with
-// altitude -90.0 (and "  " for the grade) when there is none. Sets the engine's
-// copies of the location for the Moon grade.
+// altitude -90.0 (and "  " for the grade) when there is none. The grade is taken at
+// the engine's copy of the location (AktOrtBreite/AktOrtLaenge), which the caller
+// sets; nothing global is written, so rows may be computed on several threads.
+// Only the minutes that can matter are computed: the Sun where it may be near the
+// twilight altitude, the object where it may be near its highest, by bounds on how
+// fast their places can move; the result is that of computing every minute, which
+// is done where the object's motion cannot be bounded.
 void KulminationBerechnen(TEphemeridenZeile& Zeile, const TBahnDaten& Bahn, const TOrt& Ort);
 
 }  // namespace zenaro

@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "astro/MATLIB.hpp"
 #include "engine/Abstand.hpp"
@@ -43,44 +46,133 @@ std::int32_t Geladen(std::int32_t anzahl, std::int32_t kapazitaet) {
     return std::clamp(anzahl, 0, kapazitaet);
 }
 
-// Sine and cosine of a catalogue entry's declination, kept from the last row that
-// measured the entry: taken again only when the declination is not the one they were
-// taken of (equal value and sign, so the same Extended number), so every separation
-// is the same to the last bit as with sine and cosine taken for each row. A place
-// that is not a number is never equal to itself and is measured afresh each time.
-struct TDekWerte {
-    Extended Dek = 0.0L;
-    Extended Sin = 0.0L;
-    Extended Cos = 1.0L;
-    bool Gueltig = false;
+// The places of one catalogue's loaded entries as the search measures them, with
+// the sine and cosine of each declination, and the entries ordered by declination,
+// so that a row looks only at the entries near its own declination. Built from the
+// catalogue and checked against it on every search: any entry whose place is no
+// longer the same number (value and sign, NaN included), or another count, makes
+// it build again, so the search always measures the catalogue as it stands.
+struct TKatalogIndex {
+    bool Gebaut = false;
+    std::vector<Extended> RA, Dek, Sin, Cos;  // by slot - 1
+    // Slots (from 1) of the entries on the sphere (|Dek| <= 90) by declination, and
+    // of the others, which are always measured.
+    std::vector<std::pair<Extended, std::int32_t>> NachDek;
+    std::vector<std::int32_t> Uebrige;
 };
 
-const TDekWerte& DekWerte(TDekWerte& werte, Extended dek) {
-    if (!(werte.Gueltig && werte.Dek == dek && std::signbit(werte.Dek) == std::signbit(dek))) {
-        werte.Dek = dek;
-        werte.Sin = SINDEG(dek);
-        werte.Cos = COSDEG(dek);
-        werte.Gueltig = true;
+bool Bitgleich(Extended a, Extended b) { return std::memcmp(&a, &b, 10) == 0; }
+
+// Searches within a computation on this thread (see TDurchgangsRechnung): how many
+// are open, and whether the indexes were checked since the outermost began.
+thread_local std::int32_t RechnungenOffen = 0;
+thread_local bool InRechnungGeprueft = false;
+
+template <typename Eintrag, std::int32_t Von, std::int32_t Bis>
+const TKatalogIndex& Index(TKatalogIndex& index, const Feld<Eintrag, Von, Bis>& katalog,
+                           std::int32_t anzahl, bool pruefen) {
+    const auto n = static_cast<std::size_t>(anzahl);
+    bool gleich = index.Gebaut && index.RA.size() == n;
+    for (std::size_t i = 0; gleich && pruefen && i < n; ++i) {
+        const Eintrag& e = katalog.begin()[i];
+        gleich = Bitgleich(e.RA, index.RA[i]) && Bitgleich(e.Dek, index.Dek[i]);
     }
-    return werte;
+    if (gleich) return index;
+    index.Gebaut = false;
+    // Sine and cosine of a declination seen before are kept.
+    std::vector<Extended> sinAlt, cosAlt, dekAlt;
+    sinAlt.swap(index.Sin);
+    cosAlt.swap(index.Cos);
+    dekAlt.swap(index.Dek);
+    index.RA.resize(n);
+    index.Dek.resize(n);
+    index.Sin.resize(n);
+    index.Cos.resize(n);
+    index.NachDek.clear();
+    index.Uebrige.clear();
+    for (std::size_t i = 0; i < n; ++i) {
+        const Eintrag& e = katalog.begin()[i];
+        index.RA[i] = e.RA;
+        index.Dek[i] = e.Dek;
+        if (i < dekAlt.size() && Bitgleich(dekAlt[i], e.Dek)) {
+            index.Sin[i] = sinAlt[i];
+            index.Cos[i] = cosAlt[i];
+        } else {
+            index.Sin[i] = SINDEG(e.Dek);
+            index.Cos[i] = COSDEG(e.Dek);
+        }
+        const auto slot = static_cast<std::int32_t>(i) + 1;
+        if (std::fabs(e.Dek) <= 90.0L)
+            index.NachDek.emplace_back(e.Dek, slot);
+        else
+            index.Uebrige.push_back(slot);
+    }
+    std::sort(index.NachDek.begin(), index.NachDek.end());
+    index.Gebaut = true;
+    return index;
 }
 
-Feld<TDekWerte, 1, MaxNGC> NGCDek;
-Feld<TDekWerte, 1, MaxIC> ICDek;
-Feld<TDekWerte, 1, MaxSterne> SternDek;
+thread_local TKatalogIndex NGCIndex, ICIndex, SternIndex;
 
-// Separation of a catalogue entry from the row's place (alpha, delta, with the sine
-// and cosine of delta), the entry first as the passage search measures it. An entry
-// too far from the row's declination to lie within the radius is passed over
+// The slots of a catalogue, in ascending order, whose entries may lie within the
+// radius of the row's place (alpha, delta); every other loaded entry provably
+// lies farther away, so the search takes the same entries in the same order as a
+// search through every loaded slot.
+// - Declination: SicherAusserhalb passes over an entry more than radius + 1 degree
+//   away in declination; the entries outside delta -+ (radius + 2) are all such.
+// - Right ascension, for radii up to 18 degrees: an entry is only ever taken by the
+//   flat formula (the arc cosine below 0.95 gives more than 18.19 degrees), which
+//   is at least |cos((delta_c + delta)/2) dAlpha|, dAlpha the difference reduced to
+//   +-180; within the band the cosine is at least cos(|delta| + (radius + 2)/2), so
+//   an entry with |dAlpha| beyond radius over that cosine is farther than the
+//   radius (a result above 180 folds to at least 105).
+void Kandidaten(const TKatalogIndex& index, Extended alpha, Extended delta, Extended radius,
+                std::vector<std::int32_t>& slots) {
+    slots.clear();
+    const auto n = static_cast<std::int32_t>(index.RA.size());
+    const bool band = radius <= 90.0L && std::fabs(delta) <= 90.0L;
+    if (!band) {
+        for (std::int32_t i = 1; i <= n; ++i) slots.push_back(i);
+        return;
+    }
+    const Extended breite = radius + 2.0L;
+    const Extended mitteMax = std::fabs(delta) + breite / 2.0L + 0.01L;
+    const bool nachRA = radius <= 18.0L && mitteMax < 89.0L;
+    const Extended raGrenze =
+        nachRA ? (radius / COSDEG(mitteMax)) * (1.0L + 1e-12L) + 1e-12L : 0.0L;
+    const auto von = std::lower_bound(index.NachDek.begin(), index.NachDek.end(),
+                                      std::make_pair(delta - breite, std::int32_t{0}));
+    for (auto it = von; it != index.NachDek.end() && it->first <= delta + breite; ++it) {
+        const std::int32_t slot = it->second;
+        if (nachRA && std::fabs(std::remainder(index.RA[static_cast<std::size_t>(slot) - 1] - alpha,
+                                               360.0L)) > raGrenze)
+            continue;
+        slots.push_back(slot);
+    }
+    slots.insert(slots.end(), index.Uebrige.begin(), index.Uebrige.end());
+    std::sort(slots.begin(), slots.end());
+}
+
+// Separation of a catalogue entry (slot) from the row's place (alpha, delta, with the
+// sine and cosine of delta), the entry first as the passage search measures it. An
+// entry too far from the row's declination to lie within the radius is passed over
 // unmeasured; it counts as beyond any distance.
-Extended EintragAbstand(Extended ra, Extended dek, TDekWerte& werte, Extended alpha, Extended delta,
-                        Extended sinDelta, Extended cosDelta, Extended radius) {
-    if (SicherAusserhalb(dek, delta, radius)) return std::numeric_limits<Extended>::infinity();
-    const TDekWerte& w = DekWerte(werte, dek);
-    return Winkelabstand(ra, dek, alpha, delta, w.Sin, w.Cos, sinDelta, cosDelta);
+Extended EintragAbstand(const TKatalogIndex& index, std::int32_t slot, Extended alpha,
+                        Extended delta, Extended sinDelta, Extended cosDelta, Extended radius) {
+    const auto i = static_cast<std::size_t>(slot) - 1;
+    if (SicherAusserhalb(index.Dek[i], delta, radius))
+        return std::numeric_limits<Extended>::infinity();
+    return Winkelabstand(index.RA[i], index.Dek[i], alpha, delta, index.Sin[i], index.Cos[i],
+                         sinDelta, cosDelta);
 }
 
 }  // namespace
+
+TDurchgangsRechnung::TDurchgangsRechnung() {
+    if (RechnungenOffen++ == 0) InRechnungGeprueft = false;
+}
+
+TDurchgangsRechnung::~TDurchgangsRechnung() { --RechnungenOffen; }
 
 std::string DeepSkyBezeichnung(const TDeepSkyObjekt& Objekt, bool IC) {
     std::string bezeichnung =
@@ -118,33 +210,37 @@ void DurchgangSuchen(TEphemeridenZeile& Zeile) {
     // nearest so far, so on equal distances the earlier entry stays.
     auto naeher = [&](Extended abstand) { return abstand <= radius && abstand < Zeile.Distanz; };
 
-    const std::int32_t anzahlNGC = Geladen(AnzahlNGC, MaxNGC);
-    for (std::int32_t i = 1; i <= anzahlNGC; ++i) {
-        const TDeepSkyObjekt& objekt = NGCKatalog[i];
-        const Extended abstand = EintragAbstand(objekt.RA, objekt.Dek, NGCDek[i], alpha, delta,
-                                                sinDelta, cosDelta, radius);
+    // Within a computation the places are checked at its first search only.
+    const bool pruefen = RechnungenOffen == 0 || !InRechnungGeprueft;
+    if (RechnungenOffen > 0) InRechnungGeprueft = true;
+    std::vector<std::int32_t> slots;
+    const TKatalogIndex& ngc = Index(NGCIndex, NGCKatalog, Geladen(AnzahlNGC, MaxNGC), pruefen);
+    Kandidaten(ngc, alpha, delta, radius, slots);
+    for (const std::int32_t i : slots) {
+        const Extended abstand = EintragAbstand(ngc, i, alpha, delta, sinDelta, cosDelta, radius);
         if (naeher(abstand)) {
             Zeile.Distanz = abstand;
-            Zeile.NaheBei = DeepSkyBezeichnung(objekt, false);
+            Zeile.NaheBei = DeepSkyBezeichnung(NGCKatalog[i], false);
         }
     }
-    const std::int32_t anzahlIC = Geladen(AnzahlIC, MaxIC);
-    for (std::int32_t i = 1; i <= anzahlIC; ++i) {
-        const TDeepSkyObjekt& objekt = ICKatalog[i];
-        const Extended abstand = EintragAbstand(objekt.RA, objekt.Dek, ICDek[i], alpha, delta,
-                                                sinDelta, cosDelta, radius);
+    const TKatalogIndex& ic = Index(ICIndex, ICKatalog, Geladen(AnzahlIC, MaxIC), pruefen);
+    Kandidaten(ic, alpha, delta, radius, slots);
+    for (const std::int32_t i : slots) {
+        const Extended abstand = EintragAbstand(ic, i, alpha, delta, sinDelta, cosDelta, radius);
         if (naeher(abstand)) {
             Zeile.Distanz = abstand;
-            Zeile.NaheBei = DeepSkyBezeichnung(objekt, true);
+            Zeile.NaheBei = DeepSkyBezeichnung(ICKatalog[i], true);
         }
     }
-    const std::int32_t anzahlSterne = Geladen(AnzahlSterne, MaxSterne);
-    for (std::int32_t i = 1; i <= anzahlSterne; ++i) {
-        TStern& stern = Sternkatalog[i];
-        const Extended abstand = EintragAbstand(stern.RA, stern.Dek, SternDek[i], alpha, delta,
-                                                sinDelta, cosDelta, radius);
+    const TKatalogIndex& sterne =
+        Index(SternIndex, Sternkatalog, Geladen(AnzahlSterne, MaxSterne), pruefen);
+    Kandidaten(sterne, alpha, delta, radius, slots);
+    for (const std::int32_t i : slots) {
+        const Extended abstand =
+            EintragAbstand(sterne, i, alpha, delta, sinDelta, cosDelta, radius);
         if (naeher(abstand)) {
             Zeile.Distanz = abstand;
+            TStern& stern = Sternkatalog[i];
             // A star without a constellation takes the row's for the rest of the run.
             if (stern.Sternbild.Leer()) stern.Sternbild = Zeile.Sternbild;
             Zeile.NaheBei = SternBezeichnung(stern);

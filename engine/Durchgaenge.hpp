@@ -16,6 +16,21 @@ namespace zenaro {
 // Sternbild written into its catalogue entry when it is taken.
 void DurchgangSuchen(TEphemeridenZeile& Zeile);
 
+// The search measures only the catalogue entries near the row's declination (and
+// right ascension), by an index of the catalogues' places that it checks against
+// the catalogues before every search: reading every place takes about as long as
+// the search itself. While an object of this class lives on a thread, the places
+// are checked at the first search on that thread only; a computation that changes
+// no catalogue place between its rows holds one over its rows (the counts of loaded
+// entries are checked at every search all the same).
+class TDurchgangsRechnung {
+public:
+    TDurchgangsRechnung();
+    ~TDurchgangsRechnung();
+    TDurchgangsRechnung(const TDurchgangsRechnung&) = delete;
+    TDurchgangsRechnung& operator=(const TDurchgangsRechnung&) = delete;
+};
+
 // The label of an NGC entry ("NGC 7331 [ 9.5]", "M 31 [ 3.4]"), of an IC entry
 // ("IC 434 [ 7.3]") and of a star ("alf1 And [ 2.1]", "61 Cyg [ 5.2]", by name
 // otherwise). An unknown magnitude 99.0 is written "??.?". At most 20 characters.

@@ -276,24 +276,7 @@ Extended HeliozentrischerAbstand(const TBahnDaten& Bahn, Extended T, Extended Ta
     return r;
 }
 
-namespace {
-
-// The Sun's vector (ecliptic of J2000) and distance at the instant T of the last
-// place computed. The conjunction search computes the places of all objects at one
-// instant, which share it; it is computed again for any other T (value and sign of
-// T compared, so it is the same Extended number and the vector the same to the
-// last bit). A T that is not a number never matches and is handed on as before.
-struct TSonnenVektor {
-    bool Gueltig = false;
-    Extended T = 0.0L;
-    Extended X = 0.0L, Y = 0.0L, Z = 0.0L, R = 0.0L;
-};
-TSonnenVektor LetzteSonne;
-
-const TSonnenVektor& SonnenVektor(Extended T) {
-    TSonnenVektor& s = LetzteSonne;
-    if (s.Gueltig && s.T == T && std::signbit(s.T) == std::signbit(T)) return s;
-    s.Gueltig = false;
+TSonnenVektor SonnenVektorBerechnen(Extended T) {
     // The Sun, geocentric, rotated from the ecliptic of date to that of J2000.
     Extended L = 0.0L, B = 0.0L, R = 0.0L;
     SUNECLIP(T, L, B, R);
@@ -302,13 +285,36 @@ const TSonnenVektor& SonnenVektor(Extended T) {
     ROTMATRIX A{};
     PRECECLMAT(T, 0.0L, A);
     ROTATEVEC(A, XS, YS, ZS);
-    s.T = T;
+    TSonnenVektor s;
     s.X = XS;
     s.Y = YS;
     s.Z = ZS;
     s.R = R;
-    s.Gueltig = true;
     return s;
+}
+
+namespace {
+
+// The Sun's vector at the instant T of the last place computed on this thread. The
+// conjunction search computes the places of all objects at one instant, which share
+// it; it is computed again for any other T (value and sign of T compared, so it is
+// the same Extended number and the vector the same to the last bit). A T that is
+// not a number never matches and is handed on as before.
+struct TLetzteSonne {
+    bool Gueltig = false;
+    Extended T = 0.0L;
+    TSonnenVektor Vektor;
+};
+thread_local TLetzteSonne LetzteSonne;
+
+const TSonnenVektor& SonnenVektor(Extended T) {
+    TLetzteSonne& s = LetzteSonne;
+    if (s.Gueltig && s.T == T && std::signbit(s.T) == std::signbit(T)) return s.Vektor;
+    s.Gueltig = false;
+    s.Vektor = SonnenVektorBerechnen(T);
+    s.T = T;
+    s.Gueltig = true;
+    return s.Vektor;
 }
 
 }  // namespace
@@ -316,8 +322,13 @@ const TSonnenVektor& SonnenVektor(Extended T) {
 void ObjektOrt(const TBahnDaten& Bahn, Extended T, Extended MJD, Extended& RA, Extended& Dek,
                Extended& Delta, Extended& r, Extended& R) {
     const TSonnenVektor& sonne = SonnenVektor(T);
-    const Extended XS = sonne.X, YS = sonne.Y, ZS = sonne.Z;
     R = sonne.R;
+    ObjektOrt(Bahn, T, MJD, sonne, RA, Dek, Delta, r);
+}
+
+void ObjektOrt(const TBahnDaten& Bahn, Extended T, Extended MJD, const TSonnenVektor& Sonne,
+               Extended& RA, Extended& Dek, Extended& Delta, Extended& r) {
+    const Extended XS = Sonne.X, YS = Sonne.Y, ZS = Sonne.Z;
 
     // The object, heliocentric.
     Extended X = 0.0L, Y = 0.0L, Z = 0.0L, VX = 0.0L, VY = 0.0L, VZ = 0.0L;

@@ -61,6 +61,16 @@ void ObjektOrt(const TBahnDaten& Bahn, Extended T, Extended MJD, Extended& RA, E
 void ObjektOrt(const TBahnDaten& Bahn, Extended T, Extended MJD, Extended& RA, Extended& Dek,
                Extended& Delta, Extended& r, Extended& R);
 
+// The Sun's geocentric vector (ecliptic of J2000, AU) and distance R at the instant
+// T, as every place at T takes it; a scan that visits instants again keeps it and
+// hands it to the place below (the same numbers as computed within).
+struct TSonnenVektor {
+    Extended X = 0.0L, Y = 0.0L, Z = 0.0L, R = 0.0L;
+};
+TSonnenVektor SonnenVektorBerechnen(Extended T);
+void ObjektOrt(const TBahnDaten& Bahn, Extended T, Extended MJD, const TSonnenVektor& Sonne,
+               Extended& RA, Extended& Dek, Extended& Delta, Extended& r);
+
 // The magnitude at the instant MJD: H11 + 5 log Delta + 2.5 N log r; then, when
 // HellParameterBenutzen is set, every brightness set of HellParameterListe
 // (1..AnzahlHellParameter, in table order) whose name equals the object's and whose

@@ -129,7 +129,14 @@ void AzimutHoehe(Extended ra, Extended dek, Extended sternzeit, Extended breite,
     const Extended t = 15.0L * sternzeit - 15.0L * ra;
     azimut = ATANTWODEG(SINDEG(t), SINDEG(breite) * COSDEG(t) - COSDEG(breite) * TANDEG(dek));
     if (azimut < 0.0L) azimut = azimut + 360.0L;
-    Extended s = SINDEG(breite) * SINDEG(dek) + COSDEG(breite) * COSDEG(dek) * COSDEG(t);
+    Hoehe(ra, dek, sternzeit, SINDEG(breite), COSDEG(breite), hoehe);
+}
+
+void Hoehe(Extended ra, Extended dek, Extended sternzeit, Extended sinBreite, Extended cosBreite,
+           Extended& hoehe) {
+    if (ra < 0.0L) return;
+    const Extended t = 15.0L * sternzeit - 15.0L * ra;
+    Extended s = sinBreite * SINDEG(dek) + cosBreite * COSDEG(dek) * COSDEG(t);
     // In the zenith the rounding of the sum can pass 1 by a few units of the last
     // place; that is still the zenith, not an invalid operation.
     if (s > 1.0L) s = 1.0L;

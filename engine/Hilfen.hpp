@@ -87,4 +87,9 @@ Extended ArcSinGrad(Extended x);
 void AzimutHoehe(Extended ra, Extended dek, Extended sternzeit, Extended breite, Extended& azimut,
                  Extended& hoehe);
 
+// The altitude of AzimutHoehe alone, with the sine and cosine of the latitude given
+// (SINDEG and COSDEG of it): the same number, for scans that need no azimuth.
+void Hoehe(Extended ra, Extended dek, Extended sternzeit, Extended sinBreite, Extended cosBreite,
+           Extended& hoehe);
+
 }  // namespace zenaro

@@ -13,12 +13,22 @@ namespace zenaro {
 Extended AktOrtBreite = 0.0L;
 Extended AktOrtLaenge = 0.0L;
 
-void TopozentrischeKorrektur(std::int32_t jahr, std::int32_t monat, std::int32_t tag,
-                             Extended stunde, Extended zone, Extended breite, Extended laenge,
-                             Extended ra, Extended dek, Extended delta, Extended& raNeu,
-                             Extended& dekNeu, Extended& deltaNeu) {
+TToposOrt ToposOrt(Extended breite) {
+    TToposOrt o;
+    // Geocentric latitude and the observer's distance from the Earth's centre (in
+    // Earth radii), the factor of the parallax.
+    o.Phi = breite - 0.192425L * SINDEG(2.0L * breite);
+    o.RhoFaktor =
+        0.9983271L + 0.0016764L * COSDEG(2.0L * breite) - 0.0000035L * COSDEG(4.0L * breite);
+    o.TanPhi = TANDEG(o.Phi);
+    o.SinPhi = SINDEG(o.Phi);
+    o.CosPhi = COSDEG(o.Phi);
+    return o;
+}
+
+void TopozentrischeKorrektur(Extended theta, const TToposOrt& ort, Extended ra, Extended dek,
+                             Extended delta, Extended& raNeu, Extended& dekNeu) {
     // Hour angle from the local sidereal time.
-    const Extended theta = OrtsSternzeit(jahr, monat, tag, stunde, zone, laenge);
     Extended H = 15.0L * theta - ra;
     if (H < 0.0L) H = H + 360.0L;
 
@@ -27,16 +37,13 @@ void TopozentrischeKorrektur(std::int32_t jahr, std::int32_t monat, std::int32_t
     const Extended entfernung = delta * AstronomischeEinheit;
     if (entfernung == 0.0L) Laufzeitfehler(FehlerDivisionDurchNull, "TopozentrischeKorrektur");
     const Extended p = ArcSinGrad(Erdradius / entfernung);
+    const Extended rho = ort.RhoFaktor * p;
 
-    // Geocentric latitude and the observer's distance from the Earth's centre
-    // (in Earth radii) times the parallax.
-    const Extended phi = breite - 0.192425L * SINDEG(2.0L * breite);
-    const Extended rho =
-        (0.9983271L + 0.0016764L * COSDEG(2.0L * breite) - 0.0000035L * COSDEG(4.0L * breite)) * p;
+    const Extended sinH = SINDEG(H);
+    const Extended cosH = COSDEG(H);
+    const Extended w = ARCTANDEG(ort.TanPhi / cosH);
 
-    const Extended w = ARCTANDEG(TANDEG(phi) / COSDEG(H));
-
-    Extended raTopo = ra - COSDEG(phi) * rho * SINDEG(H) / COSDEG(dek);
+    Extended raTopo = ra - ort.CosPhi * rho * sinH / COSDEG(dek);
     if (raTopo < 0.0L) {
         raTopo = raTopo + 360.0L;
     } else if (raTopo >= 360.0L) {
@@ -46,16 +53,24 @@ void TopozentrischeKorrektur(std::int32_t jahr, std::int32_t monat, std::int32_t
     Extended dekTopo;
     const Extended sinW = SINDEG(w);
     if (sinW != 0.0L) {
-        dekTopo = dek - rho * SINDEG(phi) * SINDEG(w - dek) / sinW;
+        dekTopo = dek - rho * ort.SinPhi * SINDEG(w - dek) / sinW;
     } else {
         // On the equator (geocentric latitude 0, hence w = 0) sin(phi)/sin(w) is 0/0;
         // its limit there is cos H, which gives the declination shift of an
         // observer on the equator.
-        dekTopo = dek - rho * COSDEG(H) * SINDEG(w - dek);
+        dekTopo = dek - rho * cosH * SINDEG(w - dek);
     }
 
     raNeu = raTopo;
     dekNeu = dekTopo;
+}
+
+void TopozentrischeKorrektur(std::int32_t jahr, std::int32_t monat, std::int32_t tag,
+                             Extended stunde, Extended zone, Extended breite, Extended laenge,
+                             Extended ra, Extended dek, Extended delta, Extended& raNeu,
+                             Extended& dekNeu, Extended& deltaNeu) {
+    const Extended theta = OrtsSternzeit(jahr, monat, tag, stunde, zone, laenge);
+    TopozentrischeKorrektur(theta, ToposOrt(breite), ra, dek, delta, raNeu, dekNeu);
     deltaNeu = delta;
 }
 

@@ -16,8 +16,9 @@ inline constexpr Extended AstronomischeEinheit = 149597870.691L;
 
 // The engine's copies of the current location for the Moon-interference grade:
 // latitude (degrees, north positive) and longitude (degrees, WEST positive). The
-// ephemeris sets them from Orte[AktOrt] before it calls MondStoerung, so that the
-// grade belongs to the location of the rest of the row.
+// ephemeris sets them from Orte[AktOrt] once per computation, before any row, so
+// that the grade belongs to the location of the rest of the row; nothing writes
+// them while rows are computed.
 extern Extended AktOrtBreite;
 extern Extended AktOrtLaenge;
 
@@ -32,6 +33,22 @@ void TopozentrischeKorrektur(std::int32_t jahr, std::int32_t monat, std::int32_t
                              Extended stunde, Extended zone, Extended breite, Extended laenge,
                              Extended ra, Extended dek, Extended delta, Extended& raNeu,
                              Extended& dekNeu, Extended& deltaNeu);
+
+// What the topocentric correction takes from the latitude alone: the geocentric
+// latitude, its tangent, sine and cosine, and the factor of the observer's distance
+// from the Earth's centre. A scan at one location forms it once.
+struct TToposOrt {
+    Extended Phi = 0.0L;  // geocentric latitude, degrees
+    Extended TanPhi = 0.0L, SinPhi = 0.0L, CosPhi = 1.0L;
+    Extended RhoFaktor = 1.0L;
+};
+TToposOrt ToposOrt(Extended breite);
+
+// TopozentrischeKorrektur at the local sidereal time theta (hours) of the instant,
+// as OrtsSternzeit gives it for the local date and hour, with the location's values
+// from ToposOrt: the same numbers.
+void TopozentrischeKorrektur(Extended theta, const TToposOrt& ort, Extended ra, Extended dek,
+                             Extended delta, Extended& raNeu, Extended& dekNeu);
 
 // Carries right ascension and declination (degrees) from the equinox of the year
 // jahrVon to that of jahrBis by the rigorous rotation through the three precession

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <random>
+#include <vector>
 
 #include "Laufzeitfehler.hpp"
 
@@ -29,6 +32,37 @@ TEST(MATLIB, DegreeFunctionsUseTheLibraryDegreeFactor) {
     EXPECT_NEAR(ARCTANDEG(1.0L), 45.0L, 1e-13L);
     EXPECT_EQ(ARCTANDEG(1.0L), std::atan(1.0L) / 0.0174532925199433L);
     EXPECT_LT(ARCTANDEG(1e300L), 90.0L + 1e-12L);
+}
+
+TEST(MATLIB, SineAndCosineTogetherAreTheSameNumbersAsApart) {
+    // SINCOSDEG takes both from one argument reduction; the places it serves must
+    // stay the same to the bit as with SINDEG and COSDEG. The separate functions are
+    // called through pointers, so that the compiler cannot join them here. Arguments
+    // of every size (the reduction of large ones is a different path), both signs,
+    // near multiples of 90 degrees and the special values.
+    Extended (*volatile sinus)(Extended) = SINDEG;
+    Extended (*volatile kosinus)(Extended) = COSDEG;
+    auto gleich = [](Extended a, Extended b) { return std::memcmp(&a, &b, 10) == 0; };
+    std::mt19937_64 zufall(20260101);
+    std::vector<Extended> werte = {0.0L,   -0.0L,  90.0L, 180.0L, 270.0L,  360.0L, 45.0L,
+                                   1e-30L, 1e30L,  1e4000L, -1e4000L, NaN,
+                                   std::numeric_limits<Extended>::infinity(),
+                                   std::numeric_limits<Extended>::denorm_min()};
+    for (int i = 0; i < 20000; ++i) {
+        const int stellen = static_cast<int>(zufall() % 40) - 12;
+        const Extended x = std::ldexp(static_cast<Extended>(zufall()) / 18446744073709551616.0L,
+                                      static_cast<int>(stellen * 3.32L));
+        werte.push_back(i % 2 ? -x : x);
+        werte.push_back(90.0L * static_cast<Extended>(zufall() % 100000) +
+                        static_cast<Extended>(static_cast<std::int64_t>(zufall() % 200) - 100) * 1e-15L);
+    }
+    int verschieden = 0;
+    for (const Extended x : werte) {
+        Extended s = 0.0L, c = 0.0L;
+        SINCOSDEG(x, s, c);
+        if (!gleich(s, sinus(x)) || !gleich(c, kosinus(x))) ++verschieden;
+    }
+    EXPECT_EQ(verschieden, 0);
 }
 
 TEST(MATLIB, ArcCosineSnapsAtTheEndsAndIsLinearNearZero) {

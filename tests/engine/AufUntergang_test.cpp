@@ -3,12 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "astro/MATLIB.hpp"
+#include "astro/SUNLIB.hpp"
 #include "astro/TIMLIB.hpp"
+#include "engine/Datendateien.hpp"
 #include "engine/Ephemeride.hpp"
+#include "engine/Hilfen.hpp"
 #include "engine/Testort.hpp"
+#include "engine/Topozentrisch.hpp"
 #include "engine/ZenaroDef.hpp"
 
 using namespace zenaro;
@@ -50,8 +57,121 @@ protected:
     void SetUp() override {
         ZonenOffset = 1.0L;
         DaemmerungsHoehe = -18;
+        // The Moon's grade at the best time is taken at the engine's copy of the
+        // location, which the ephemeris sets once per computation.
+        AktOrtBreite = 50.0L;
+        AktOrtLaenge = -10.0L;
     }
 };
+
+// The documented scan of culmination and best time, literally: 1441 minutes from
+// local midnight by repeated addition of one minute, each with its local date and
+// hour, sidereal time, the Sun's altitude, the object's place, its topocentric
+// correction and altitude; strict comparisons. What depends only on the day, the
+// zone and the location (date, hour, sidereal time, the Sun's altitude, the Sun's
+// vector of the object's place) is taken once per day for many objects.
+struct TReferenzMinute {
+    Extended m = 0.0L;
+    std::int32_t Tag = 0, Monat = 0, Jahr = 0;
+    Extended Stunde = 0.0L, Sternzeit = 0.0L, HoeheSonne = -90.0L;
+    TSonnenVektor Sonne;
+};
+
+std::vector<TReferenzMinute> ReferenzTag(const TEphemeridenZeile& z, const TOrt& ort) {
+    std::vector<TReferenzMinute> tag(1441);
+    const Extended MJD0 = DATETOMJD(z.Tag, z.Monat, z.Jahr, 0.0L) - ZonenOffset / 24.0L;
+    Extended m = MJD0;
+    for (TReferenzMinute& minute : tag) {
+        minute.m = m;
+        MJDTODATE(m + ZonenOffset / 24.0L, minute.Tag, minute.Monat, minute.Jahr, minute.Stunde);
+        minute.Sternzeit = OrtsSternzeit(minute.Jahr, minute.Monat, minute.Tag, minute.Stunde,
+                                         ZonenOffset, ort.Laenge);
+        const Extended T = (m - 51544.5L) / 36525.0L;
+        Extended alpha, delta, r, azimut;
+        SUNEQUAT(T, alpha, delta, r);
+        AzimutHoehe(alpha / 15.0L, delta, minute.Sternzeit, ort.Breite, azimut, minute.HoeheSonne);
+        minute.Sonne = SonnenVektorBerechnen(T);
+        m += MinutenSchritt;
+    }
+    return tag;
+}
+
+void ReferenzScan(TEphemeridenZeile& z, const TBahnDaten& bahn, const TOrt& ort,
+                  const std::vector<TReferenzMinute>& tag) {
+    Extended kulmHoehe = -90.0L, kulmination = -1.0L, optHoehe = -90.0L, opt = -1.0L;
+    z.TOptMond = "  ";
+    for (const TReferenzMinute& minute : tag) {
+        const Extended T = (minute.m - 51544.5L) / 36525.0L;
+        Extended alpha, delta, entfernung, r, azimut, hoehe = -90.0L;
+        ObjektOrt(bahn, T, minute.m, minute.Sonne, alpha, delta, entfernung, r);
+        TopozentrischeKorrektur(minute.Jahr, minute.Monat, minute.Tag, minute.Stunde, ZonenOffset,
+                                ort.Breite, ort.Laenge, alpha, delta, entfernung, alpha, delta,
+                                entfernung);
+        AzimutHoehe(alpha / 15.0L, delta, minute.Sternzeit, ort.Breite, azimut, hoehe);
+        if (hoehe > kulmHoehe && hoehe >= 0.0L) {
+            kulmHoehe = hoehe;
+            kulmination = minute.Stunde;
+        }
+        if (minute.HoeheSonne <= DaemmerungsHoehe && hoehe > optHoehe && hoehe >= 0.0L) {
+            optHoehe = hoehe;
+            opt = minute.Stunde;
+            MondStoerung(minute.Jahr, minute.Monat, minute.Tag, minute.Stunde, ZonenOffset,
+                         z.TOptMond);
+        }
+    }
+    z.TOpt = opt >= 0.0L ? StundenPunktMinuten(opt) : -1.0L;
+    z.TOptHoehe = optHoehe;
+    z.Kulmination = kulmination >= 0.0L ? StundenPunktMinuten(kulmination) : -1.0L;
+    z.KulmHoehe = kulmHoehe;
+}
+
+bool Bitgleich(Extended a, Extended b) { return std::memcmp(&a, &b, 10) == 0; }
+
+// Orbits of every kind around the date: ellipses from circular to e = 0.99,
+// near-parabolic and hyperbolic up to e = 1.2 by perihelion time, short-period ones
+// by mean anomaly, perihelion distances from 0.05 to 8 AU.
+std::vector<TBahnelement> Bahnen(std::int32_t jahr, std::int32_t anzahl, std::uint32_t saat) {
+    std::mt19937 zufall(saat);
+    auto gleich = [&](double a, double b) {
+        return static_cast<Extended>(a + (b - a) * (zufall() / 4294967296.0));
+    };
+    const Extended es[] = {0.0L,   0.2L, 0.55L,   0.85L, 0.95L, 0.99L,
+                           0.999L, 1.0L, 1.0005L, 1.05L, 1.2L};
+    std::vector<TBahnelement> bahnen;
+    for (std::int32_t i = 0; i < anzahl; ++i) {
+        TBahnelement e = Polkoerper(gleich(0.0, 360.0), jahr, 1, 1.0L);
+        e.Name = "Bahn " + std::to_string(i);
+        e.Perihel[1] = jahr + static_cast<std::int32_t>(gleich(-2.0, 2.0));
+        e.Perihel[2] = 1 + static_cast<std::int32_t>(gleich(0.0, 12.0));
+        e.Perihel[3] = gleich(1.0, 28.9);
+        e.Exzentrizitaet = es[(5 * i + saat) % 11];
+        e.Perihelabstand = gleich(0.05, i % 3 == 0 ? 1.5 : 8.0);
+        e.Bahnneigung = gleich(0.0, 180.0);
+        e.Knoten = gleich(0.0, 360.0);
+        e.GrosseHalbachse =
+            e.Exzentrizitaet < 1.0L ? e.Perihelabstand / (1.0L - e.Exzentrizitaet) : 0.0L;
+        if (i % 5 == 4 && e.Exzentrizitaet < 0.9L) e.MittlereAnomalie = gleich(-180.0, 180.0);
+        bahnen.push_back(e);
+    }
+    return bahnen;
+}
+
+// An orbit whose perihelion lies `abstand` AU outside the Earth's place on the
+// date, reached at noon: the object passes the Earth at about that distance.
+TBahnelement Erdnah(std::int32_t jahr, std::int32_t monat, std::int32_t tag, Extended abstand) {
+    const Extended T = (DATETOMJD(tag, monat, jahr, 12.0L) - 51544.5L) / 36525.0L;
+    Extended L, B, R;
+    SUNECLIP(T, L, B, R);
+    TBahnelement e = Polkoerper(0.0L, jahr, monat, tag + 0.5L);
+    e.Name = "Erdnah";
+    e.Exzentrizitaet = 0.5L;
+    e.Perihelabstand = R + abstand;
+    e.GrosseHalbachse = e.Perihelabstand / 0.5L;
+    e.Bahnneigung = 3.0L;
+    e.Knoten = L + 180.0L;
+    e.Perihelargument = 0.0L;
+    return e;
+}
 
 }  // namespace
 
@@ -201,6 +321,72 @@ TEST_F(AufUntergang, ADayWithoutRisingKeepsItsSetting) {
     AufUntergangBerechnen(uebermorgen, bahn, Ort(20.0L, laenge));
     EXPECT_GT(uebermorgen.Aufgang, 0.0L);
     EXPECT_LT(uebermorgen.Aufgang, 1.5L);
+}
+
+TEST_F(AufUntergang, TheScanGivesWhatEveryMinuteGivesToTheBit) {
+    // Culmination and best time against the literal scan of every minute: the 36
+    // comets of the shipped list and orbits of every kind, at latitudes from -70 to
+    // +80 (polar day and night, circumpolar and never rising objects), twilight
+    // altitudes -18 to 0, zones -7 to +10, across decades; and objects passing the
+    // Earth at 0.03 and 0.005 AU.
+    DatenVerzeichnis = std::string(ZENARO_SOURCE_DIR) + "/data/";
+    ASSERT_TRUE(ObjekteLesen());
+    ASSERT_EQ(AnzahlObjekte, 36);
+    {
+        TBahnDaten nah;
+        BahnVorbereiten(Erdnah(2023, 1, 20, 0.03L), nah);
+        const Extended mjd = DATETOMJD(20, 1, 2023, 0.0L);
+        Extended ra, dek, delta, r;
+        ObjektOrt(nah, (mjd - 51544.5L) / 36525.0L, mjd, ra, dek, delta, r);
+        ASSERT_LT(delta, 0.05L);
+    }
+    struct TFall {
+        std::int32_t Jahr, Monat, Tag;
+        Extended Breite, Laenge, Zone;
+        std::int32_t Daemmerung;
+    };
+    const TFall faelle[] = {
+        {2022, 9, 14, 50.0L, -8.7L, 2.0L, -18},  {2023, 1, 20, -35.0L, -149.0L, 10.0L, -12},
+        {1986, 3, 9, 0.0L, 70.0L, -5.0L, -6},    {2000, 6, 21, 80.0L, -16.0L, 1.0L, 0},
+        {2011, 6, 21, 65.0L, -25.0L, 1.0L, -18}, {1957, 12, 21, -70.0L, 60.0L, -7.0L, -18},
+        {2041, 12, 1, 70.0L, -25.0L, 3.0L, -6},  {1999, 8, 11, 20.0L, 155.6L, -10.0L, -9},
+        {2030, 3, 31, 35.0L, 118.0L, -7.0L, 0},  {1965, 10, 5, -55.0L, 70.0L, -4.0L, -15},
+    };
+    std::int32_t fall = 0, mitBesterZeit = 0;
+    for (const TFall& f : faelle) {
+        SCOPED_TRACE(fall);
+        ZonenOffset = f.Zone;
+        DaemmerungsHoehe = f.Daemmerung;
+        const TOrt ort = Ort(f.Breite, f.Laenge);
+        AktOrtBreite = ort.Breite;
+        AktOrtLaenge = ort.Laenge;
+        const TEphemeridenZeile zeile = Tag(f.Jahr, f.Monat, f.Tag);
+        const auto tag = ReferenzTag(zeile, ort);
+        std::vector<TBahnelement> bahnen = Bahnen(f.Jahr, 6, 1000u + fall);
+        // The shipped comets on the dates of their list.
+        if (f.Jahr == 2022 || f.Jahr == 2023)
+            for (std::int32_t i = 1 + (f.Jahr - 2022) * 18; i <= 18 + (f.Jahr - 2022) * 18; ++i)
+                bahnen.push_back(Objekte[i]);
+        bahnen.push_back(Erdnah(f.Jahr, f.Monat, f.Tag, fall == 0 ? 0.005L : 0.03L));
+        bahnen.push_back(Polkoerper(fall % 2 == 0 ? 90.0L : 270.0L, f.Jahr, f.Monat, f.Tag));
+        for (const TBahnelement& element : bahnen) {
+            SCOPED_TRACE(element.Name.Text());
+            TBahnDaten bahn;
+            BahnVorbereiten(element, bahn);
+            TEphemeridenZeile soll = zeile, ist = zeile;
+            ReferenzScan(soll, bahn, ort, tag);
+            KulminationBerechnen(ist, bahn, ort);
+            EXPECT_TRUE(Bitgleich(ist.Kulmination, soll.Kulmination));
+            EXPECT_TRUE(Bitgleich(ist.KulmHoehe, soll.KulmHoehe));
+            EXPECT_TRUE(Bitgleich(ist.TOpt, soll.TOpt));
+            EXPECT_TRUE(Bitgleich(ist.TOptHoehe, soll.TOptHoehe));
+            EXPECT_EQ(ist.TOptMond, soll.TOptMond);
+            mitBesterZeit += soll.TOpt >= 0.0L;
+        }
+        ++fall;
+    }
+    // The cases hold days with and without a best time.
+    EXPECT_GT(mitBesterZeit, 40);
 }
 
 TEST_F(AufUntergang, ObjectsScannedOnTheSameDayGetWhatAScanOfTheirOwnGives) {

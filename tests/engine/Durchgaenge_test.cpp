@@ -2,11 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <optional>
 #include <random>
+#include <string>
+#include <vector>
 
 #include "astro/MATLIB.hpp"
+#include "engine/Datendateien.hpp"
 #include "engine/ZenaroDef.hpp"
 
 using namespace zenaro;
@@ -285,4 +291,111 @@ TEST_F(Durchgaenge, EveryRowMeasuresAsTheFormulaWrittenOut) {
     DurchgangSuchen(z);
     EXPECT_EQ(z.Distanz, Ausgeschrieben(180.0L, -80.0L, 0.0L, 80.0L));
     EXPECT_LT(z.Distanz, 120.0L);
+}
+
+// The documented search written out: every loaded slot of NGC, IC and the stars in
+// this order, each measured by the written-out formula, taken when within the
+// radius and nearer than the nearest so far; a star without a constellation takes
+// the row's when it is taken.
+void AusgeschriebeneSuche(TEphemeridenZeile& z) {
+    const Extended alpha = z.RA * 15.0L;
+    auto nimm = [&](Extended d) { return d <= DeepSkyRadius && d < z.Distanz; };
+    for (std::int32_t i = 1; i <= AnzahlNGC; ++i) {
+        const Extended d = Ausgeschrieben(NGCKatalog[i].RA, NGCKatalog[i].Dek, alpha, z.Dek);
+        if (nimm(d)) {
+            z.Distanz = d;
+            z.NaheBei = DeepSkyBezeichnung(NGCKatalog[i], false);
+        }
+    }
+    for (std::int32_t i = 1; i <= AnzahlIC; ++i) {
+        const Extended d = Ausgeschrieben(ICKatalog[i].RA, ICKatalog[i].Dek, alpha, z.Dek);
+        if (nimm(d)) {
+            z.Distanz = d;
+            z.NaheBei = DeepSkyBezeichnung(ICKatalog[i], true);
+        }
+    }
+    for (std::int32_t i = 1; i <= AnzahlSterne; ++i) {
+        TStern& stern = Sternkatalog[i];
+        const Extended d = Ausgeschrieben(stern.RA, stern.Dek, alpha, z.Dek);
+        if (nimm(d)) {
+            z.Distanz = d;
+            if (stern.Sternbild.Leer()) stern.Sternbild = z.Sternbild;
+            z.NaheBei = SternBezeichnung(stern);
+        }
+    }
+}
+
+TEST_F(Durchgaenge, TheShippedCataloguesGiveWhatTheWrittenOutSearchGives) {
+    // Rows near catalogue entries all over the sky (the poles and 0 h included) with
+    // radii around the limits of the search's shortcuts (18 degrees for the right
+    // ascension, 90 for the declination): the same distance to the bit, the same
+    // label and the same constellations written into the stars, the stars without
+    // one taking the rows' in the order of the rows. Within a computation (a
+    // TDurchgangsRechnung held) the catalogues are checked once; a changed count is
+    // still seen.
+    DatenVerzeichnis = std::string(ZENARO_SOURCE_DIR) + "/data/";
+    ASSERT_TRUE(NGCLesen());
+    ASSERT_TRUE(ICLesen());
+    ASSERT_TRUE(SterneLesen());
+    for (std::int32_t i = 1; i <= AnzahlSterne; i += 5) Sternkatalog[i].Sternbild = "";
+    const std::vector<TStern> sterne(Sternkatalog.begin(), Sternkatalog.end());
+    const char* sternbilder[] = {"And", "Cep", "Oct", "Ori", "Peg"};
+    const Extended radien[] = {0.3L, 2.0L, 5.0L, 17.9L, 18.0L, 18.5L, 20.0L, 95.0L};
+    std::mt19937 zufall(4711);
+    std::uniform_real_distribution<double> nah(-1.5, 1.5);
+    std::vector<TEphemeridenZeile> zeilen;
+    for (int i = 0; i < 24; ++i) {
+        const TStern& ziel = Sternkatalog[1 + static_cast<std::int32_t>(zufall() % 9000)];
+        Extended ra = std::fmod(ziel.RA + static_cast<Extended>(nah(zufall)) + 360.0L, 360.0L);
+        Extended dek = std::clamp(ziel.Dek + static_cast<Extended>(nah(zufall)), -90.0L, 90.0L);
+        if (i == 3) ra = 359.99L, dek = 89.5L;
+        if (i == 4) ra = 0.01L, dek = -89.9L;
+        if (i == 5) ra = 0.0L, dek = 0.0L;
+        zeilen.push_back(Zeile(ra / 15.0L, dek, sternbilder[i % 5]));
+    }
+    auto vergleichen = [&](bool inRechnung) {
+        std::vector<TEphemeridenZeile> ist = zeilen, soll = zeilen;
+        std::copy(sterne.begin(), sterne.end(), Sternkatalog.begin());
+        {
+            std::optional<TDurchgangsRechnung> rechnung;
+            if (inRechnung) rechnung.emplace();
+            for (std::size_t i = 0; i < ist.size(); ++i) {
+                DeepSkyRadius = radien[i % 8];
+                DurchgangSuchen(ist[i]);
+            }
+        }
+        const std::vector<TStern> nachher(Sternkatalog.begin(), Sternkatalog.end());
+        std::copy(sterne.begin(), sterne.end(), Sternkatalog.begin());
+        for (std::size_t i = 0; i < soll.size(); ++i) {
+            DeepSkyRadius = radien[i % 8];
+            AusgeschriebeneSuche(soll[i]);
+        }
+        int gefunden = 0;
+        for (std::size_t i = 0; i < soll.size(); ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_EQ(std::memcmp(&ist[i].Distanz, &soll[i].Distanz, 10), 0);
+            EXPECT_EQ(ist[i].NaheBei, soll[i].NaheBei);
+            gefunden += soll[i].Distanz < 999.0L;
+        }
+        EXPECT_GT(gefunden, 20);
+        for (std::int32_t i = 1; i <= AnzahlSterne; ++i)
+            ASSERT_EQ(nachher[static_cast<std::size_t>(i) - 1].Sternbild, Sternkatalog[i].Sternbild)
+                << "star " << i;
+    };
+    vergleichen(false);
+    vergleichen(true);
+
+    // Changed places between searches are seen; within a computation a changed count.
+    auto z = Zeile(zeilen[0].RA, zeilen[0].Dek);
+    NGCKatalog[7].RA = zeilen[0].RA * 15.0L;
+    NGCKatalog[7].Dek = zeilen[0].Dek;
+    DeepSkyRadius = 2.0L;
+    DurchgangSuchen(z);
+    EXPECT_EQ(z.Distanz, 0.0L);
+    EXPECT_EQ(z.NaheBei, DeepSkyBezeichnung(NGCKatalog[7], false));
+    TDurchgangsRechnung rechnung;
+    z = Zeile(zeilen[0].RA, zeilen[0].Dek);
+    AnzahlNGC = 6;
+    DurchgangSuchen(z);
+    EXPECT_GT(z.Distanz, 0.0L);
 }
