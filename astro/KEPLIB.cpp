@@ -105,8 +105,8 @@ void ELLIPPOS(Extended M, Extended a, Extended e, Extended& x, Extended& y, Exte
     EndlichPruefen(a, "ELLIPPOS");
     const Extended K = Teilen(GAUSS, Sqrt(a), "ELLIPPOS");
     const Extended E = ECCANOM(M, e);
-    const Extended C = COSDEG(E);
-    const Extended S = SINDEG(E);
+    Extended S, C;
+    SINCOSDEG(E, S, C);
     const Extended FAC = Sqrt((1.0L - e) * (1.0L + e));
     const Extended RHO = 1.0L - e * C;
     const Extended xn = a * (C - e);

@@ -50,10 +50,13 @@ Extended ATANTWODEG(Extended y, Extended x) {
 }
 
 void SPHTOCART(Extended R, Extended THETA, Extended PHI, Extended& X, Extended& Y, Extended& Z) {
-    const Extended r = R * COSDEG(THETA);
-    X = r * COSDEG(PHI);
-    Y = r * SINDEG(PHI);
-    Z = R * SINDEG(THETA);
+    Extended sinTheta, cosTheta, sinPhi, cosPhi;
+    SINCOSDEG(THETA, sinTheta, cosTheta);
+    SINCOSDEG(PHI, sinPhi, cosPhi);
+    const Extended r = R * cosTheta;
+    X = r * cosPhi;
+    Y = r * sinPhi;
+    Z = R * sinTheta;
 }
 
 void CARTTOSPH(Extended X, Extended Y, Extended Z, Extended& R, Extended& THETA, Extended& PHI) {

@@ -44,12 +44,10 @@ void PRECECLMAT(Extended T1, Extended T2, ROTMATRIX& A) {
     const Extended PA = (5029.0966L + (2.22226L - 0.000042L * T1) * T1 +
                          (1.11113L - 0.000042L * T1 - 0.000006L * DT) * DT) *
                         DT / 3600.0L;
-    const Extended C1 = COSDEG(PPI + PA);
-    const Extended S1 = SINDEG(PPI + PA);
-    const Extended C2 = COSDEG(PI);
-    const Extended S2 = SINDEG(PI);
-    const Extended C3 = COSDEG(PPI);
-    const Extended S3 = SINDEG(PPI);
+    Extended C1, S1, C2, S2, C3, S3;
+    SINCOSDEG(PPI + PA, S1, C1);
+    SINCOSDEG(PI, S2, C2);
+    SINCOSDEG(PPI, S3, C3);
     A[0][0] = C1 * C3 + S1 * C2 * S3;
     A[0][1] = C1 * S3 - S1 * C2 * C3;
     A[0][2] = -S1 * S2;

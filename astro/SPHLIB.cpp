@@ -4,11 +4,30 @@
 
 namespace zenaro {
 
+namespace {
+
+// Sine and cosine of an obliquity.
+struct Schiefe {
+    Extended S, C;
+    explicit Schiefe(Extended EPS) { SINCOSDEG(EPS, S, C); }
+};
+
+}  // namespace
+
 void ECLIPTOEQ(Extended T, Extended& X, Extended& Y, Extended& Z) {
     (void)X;  // the rotation is about the X axis (the equinox)
-    const Extended EPS = 23.43929111L - (46.815L + (0.00059L - 0.001813L * T) * T) * T / 3600.0L;
-    const Extended C = COSDEG(EPS);
-    const Extended S = SINDEG(EPS);
+    // The obliquity of J2000 (T = 0, of either sign) is the same every time.
+    static const Schiefe J2000(23.43929111L -
+                               (46.815L + (0.00059L - 0.001813L * 0.0L) * 0.0L) * 0.0L / 3600.0L);
+    Extended S, C;
+    if (T == 0.0L) {
+        S = J2000.S;
+        C = J2000.C;
+    } else {
+        const Extended EPS =
+            23.43929111L - (46.815L + (0.00059L - 0.001813L * T) * T) * T / 3600.0L;
+        SINCOSDEG(EPS, S, C);
+    }
     const Extended V = C * Y - S * Z;
     const Extended W = S * Y + C * Z;
     Y = V;
@@ -16,12 +35,10 @@ void ECLIPTOEQ(Extended T, Extended& X, Extended& Y, Extended& Z) {
 }
 
 void ORBITMAT(Extended NODE, Extended INCL, Extended PERI, ROTMATRIX& A) {
-    const Extended CO = COSDEG(NODE);
-    const Extended SO = SINDEG(NODE);
-    const Extended CI = COSDEG(INCL);
-    const Extended SI = SINDEG(INCL);
-    const Extended CP = COSDEG(PERI);
-    const Extended SP = SINDEG(PERI);
+    Extended CO, SO, CI, SI, CP, SP;
+    SINCOSDEG(NODE, SO, CO);
+    SINCOSDEG(INCL, SI, CI);
+    SINCOSDEG(PERI, SP, CP);
     A[0][0] = CP * CO - SP * CI * SO;
     A[0][1] = -SP * CO - CP * CI * SO;
     A[0][2] = SI * SO;

@@ -23,14 +23,16 @@ Extended HoehenSinus(Extended MJD0, Extended Stunde, Extended Laenge, Extended C
     Extended alpha = 0.0L, delta = 0.0L, entfernung = 0.0L, r = 0.0L;
     ObjektOrt(Bahn, T, MJD, alpha, delta, entfernung, r);
     const Extended tau = (LOCSIDTIME(MJD, Laenge) - alpha / 15.0L) * 15.0L;
-    return SinBreite * SINDEG(delta) + CosBreite * COSDEG(delta) * COSDEG(tau);
+    Extended sinDelta, cosDelta;
+    SINCOSDEG(delta, sinDelta, cosDelta);
+    return SinBreite * sinDelta + CosBreite * cosDelta * COSDEG(tau);
 }
 
 void AufUntergangBerechnen(TEphemeridenZeile& Zeile, const TBahnDaten& Bahn, const TOrt& Ort) {
     const Extended MJD0 = DATETOMJD(Zeile.Tag, Zeile.Monat, Zeile.Jahr, 0.0L) - ZonenOffset / 24.0L;
     const Extended s0 = SINDEG(Horizonthoehe);
-    const Extended sinBreite = SINDEG(Ort.Breite);
-    const Extended cosBreite = COSDEG(Ort.Breite);
+    Extended sinBreite, cosBreite;
+    SINCOSDEG(Ort.Breite, sinBreite, cosBreite);
     auto y = [&](Extended stunde) {
         return HoehenSinus(MJD0, stunde, Ort.Laenge, cosBreite, sinBreite, Bahn) - s0;
     };
@@ -132,8 +134,7 @@ TScanTag& ScanTag(Extended MJD0, const TOrt& Ort) {
     t.Laenge = Ort.Laenge;
     t.Breite = Ort.Breite;
     t.Daemmerung = DaemmerungsHoehe;
-    t.SinBreite = SINDEG(Ort.Breite);
-    t.CosBreite = COSDEG(Ort.Breite);
+    SINCOSDEG(Ort.Breite, t.SinBreite, t.CosBreite);
     t.Topos = ToposOrt(Ort.Breite);
     // The instants by repeated addition of one minute from local midnight.
     Extended m = MJD0;

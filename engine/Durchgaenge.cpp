@@ -119,13 +119,16 @@ thread_local TKatalogIndex NGCIndex, ICIndex, SternIndex;
 // lies farther away, so the search takes the same entries in the same order as a
 // search through every loaded slot.
 // - Declination: SicherAusserhalb passes over an entry more than radius + 1 degree
-//   away in declination; the entries outside delta -+ (radius + 2) are all such.
+//   away in declination; the entries outside delta -+ (radius + 1 + 1e-9) are all
+//   such (the difference of two declinations is rounded far below 1e-9).
 // - Right ascension, for radii up to 18 degrees: an entry is only ever taken by the
 //   flat formula (the arc cosine below 0.95 gives more than 18.19 degrees), which
 //   is at least |cos((delta_c + delta)/2) dAlpha|, dAlpha the difference reduced to
-//   +-180; within the band the cosine is at least cos(|delta| + (radius + 2)/2), so
+//   +-180; within the band the cosine is at least cos(|delta| + (radius + 1)/2), so
 //   an entry with |dAlpha| beyond radius over that cosine is farther than the
-//   radius (a result above 180 folds to at least 105).
+//   radius (a result above 180 folds to at least 105). dAlpha is the difference or
+//   the difference -+ 360 (each exact but for a rounding far below the margin)
+//   while the difference is below 540 in size; beyond, the remainder is taken.
 void Kandidaten(const TKatalogIndex& index, Extended alpha, Extended delta, Extended radius,
                 std::vector<std::int32_t>& slots) {
     slots.clear();
@@ -135,18 +138,22 @@ void Kandidaten(const TKatalogIndex& index, Extended alpha, Extended delta, Exte
         for (std::int32_t i = 1; i <= n; ++i) slots.push_back(i);
         return;
     }
-    const Extended breite = radius + 2.0L;
+    const Extended breite = radius + 1.0L + 1e-9L;
     const Extended mitteMax = std::fabs(delta) + breite / 2.0L + 0.01L;
     const bool nachRA = radius <= 18.0L && mitteMax < 89.0L;
-    const Extended raGrenze =
-        nachRA ? (radius / COSDEG(mitteMax)) * (1.0L + 1e-12L) + 1e-12L : 0.0L;
+    const Extended raGrenze = nachRA ? (radius / COSDEG(mitteMax)) * (1.0L + 1e-12L) + 1e-9L : 0.0L;
+    auto weitWeg = [&](Extended raC) {
+        const Extended d = raC - alpha;
+        if (std::fabs(d) < 540.0L)
+            return std::fabs(d) > raGrenze && std::fabs(d - 360.0L) > raGrenze &&
+                   std::fabs(d + 360.0L) > raGrenze;
+        return std::fabs(std::remainder(d, 360.0L)) > raGrenze;
+    };
     const auto von = std::lower_bound(index.NachDek.begin(), index.NachDek.end(),
                                       std::make_pair(delta - breite, std::int32_t{0}));
     for (auto it = von; it != index.NachDek.end() && it->first <= delta + breite; ++it) {
         const std::int32_t slot = it->second;
-        if (nachRA && std::fabs(std::remainder(index.RA[static_cast<std::size_t>(slot) - 1] - alpha,
-                                               360.0L)) > raGrenze)
-            continue;
+        if (nachRA && weitWeg(index.RA[static_cast<std::size_t>(slot) - 1])) continue;
         slots.push_back(slot);
     }
     slots.insert(slots.end(), index.Uebrige.begin(), index.Uebrige.end());

@@ -127,16 +127,21 @@ void AzimutHoehe(Extended ra, Extended dek, Extended sternzeit, Extended breite,
                  Extended& hoehe) {
     if (ra < 0.0L) return;
     const Extended t = 15.0L * sternzeit - 15.0L * ra;
-    azimut = ATANTWODEG(SINDEG(t), SINDEG(breite) * COSDEG(t) - COSDEG(breite) * TANDEG(dek));
+    Extended sinT, cosT, sinBreite, cosBreite;
+    SINCOSDEG(t, sinT, cosT);
+    SINCOSDEG(breite, sinBreite, cosBreite);
+    azimut = ATANTWODEG(sinT, sinBreite * cosT - cosBreite * TANDEG(dek));
     if (azimut < 0.0L) azimut = azimut + 360.0L;
-    Hoehe(ra, dek, sternzeit, SINDEG(breite), COSDEG(breite), hoehe);
+    Hoehe(ra, dek, sternzeit, sinBreite, cosBreite, hoehe);
 }
 
 void Hoehe(Extended ra, Extended dek, Extended sternzeit, Extended sinBreite, Extended cosBreite,
            Extended& hoehe) {
     if (ra < 0.0L) return;
     const Extended t = 15.0L * sternzeit - 15.0L * ra;
-    Extended s = sinBreite * SINDEG(dek) + cosBreite * COSDEG(dek) * COSDEG(t);
+    Extended sinDek, cosDek;
+    SINCOSDEG(dek, sinDek, cosDek);
+    Extended s = sinBreite * sinDek + cosBreite * cosDek * COSDEG(t);
     // In the zenith the rounding of the sum can pass 1 by a few units of the last
     // place; that is still the zenith, not an invalid operation.
     if (s > 1.0L) s = 1.0L;

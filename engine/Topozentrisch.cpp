@@ -21,8 +21,7 @@ TToposOrt ToposOrt(Extended breite) {
     o.RhoFaktor =
         0.9983271L + 0.0016764L * COSDEG(2.0L * breite) - 0.0000035L * COSDEG(4.0L * breite);
     o.TanPhi = TANDEG(o.Phi);
-    o.SinPhi = SINDEG(o.Phi);
-    o.CosPhi = COSDEG(o.Phi);
+    SINCOSDEG(o.Phi, o.SinPhi, o.CosPhi);
     return o;
 }
 
@@ -39,8 +38,8 @@ void TopozentrischeKorrektur(Extended theta, const TToposOrt& ort, Extended ra, 
     const Extended p = ArcSinGrad(Erdradius / entfernung);
     const Extended rho = ort.RhoFaktor * p;
 
-    const Extended sinH = SINDEG(H);
-    const Extended cosH = COSDEG(H);
+    Extended sinH, cosH;
+    SINCOSDEG(H, sinH, cosH);
     const Extended w = ARCTANDEG(ort.TanPhi / cosH);
 
     Extended raTopo = ra - ort.CosPhi * rho * sinH / COSDEG(dek);
