@@ -16,12 +16,40 @@
 
 namespace zenaro {
 
+namespace {
+
+// The Sun's vectors at the whole hours of the last day whose altitudes were taken on
+// this thread: the objects of the all-objects mode share the instants of their
+// rising and setting search. Kept for the local midnight MJD0 (value and sign).
+struct TStundenSonne {
+    Extended MJD0 = 0.0L;
+    std::array<bool, 25> Bekannt{};
+    std::array<TSonnenVektor, 25> Sonne{};
+};
+thread_local TStundenSonne StundenSonne;
+
+}  // namespace
+
 Extended HoehenSinus(Extended MJD0, Extended Stunde, Extended Laenge, Extended CosBreite,
                      Extended SinBreite, const TBahnDaten& Bahn) {
     const Extended MJD = MJD0 + Stunde / 24.0L;
     const Extended T = (MJD - 51544.5L) / 36525.0L;
     Extended alpha = 0.0L, delta = 0.0L, entfernung = 0.0L, r = 0.0L;
-    ObjektOrt(Bahn, T, MJD, alpha, delta, entfernung, r);
+    if (Stunde >= 0.0L && Stunde <= 24.0L && Stunde == std::trunc(Stunde)) {
+        TStundenSonne& s = StundenSonne;
+        if (!(s.MJD0 == MJD0 && std::signbit(s.MJD0) == std::signbit(MJD0))) {
+            s.MJD0 = MJD0;
+            s.Bekannt.fill(false);
+        }
+        const auto h = static_cast<std::size_t>(Stunde);
+        if (!s.Bekannt[h]) {
+            s.Sonne[h] = SonnenVektorBerechnen(T);
+            s.Bekannt[h] = true;
+        }
+        ObjektOrt(Bahn, T, MJD, s.Sonne[h], alpha, delta, entfernung, r);
+    } else {
+        ObjektOrt(Bahn, T, MJD, alpha, delta, entfernung, r);
+    }
     const Extended tau = (LOCSIDTIME(MJD, Laenge) - alpha / 15.0L) * 15.0L;
     Extended sinDelta, cosDelta;
     SINCOSDEG(delta, sinDelta, cosDelta);

@@ -144,13 +144,14 @@ void MondStoerung(std::int32_t jahr, std::int32_t monat, std::int32_t tag, Exten
     Extended delta = r * Erdradius / AstronomischeEinheit;
 
     Praezession(jahr, 2000, ra, dek, ra, dek);
-    TopozentrischeKorrektur(jahr, monat, tag, stunde, zone, AktOrtBreite, AktOrtLaenge, ra, dek,
-                            delta, ra, dek, delta);
-
+    // The sidereal time of the correction serves the altitude too; no azimuth.
     const Extended sternzeit = OrtsSternzeit(jahr, monat, tag, stunde, zone, AktOrtLaenge);
-    Extended azimut = 0.0L;
+    TopozentrischeKorrektur(sternzeit, ToposOrt(AktOrtBreite), ra, dek, delta, ra, dek);
+
+    Extended sinBreite, cosBreite;
+    SINCOSDEG(AktOrtBreite, sinBreite, cosBreite);
     Extended hoehe = 0.0L;
-    AzimutHoehe(ra / 15.0L, dek, sternzeit, AktOrtBreite, azimut, hoehe);
+    Hoehe(ra / 15.0L, dek, sternzeit, sinBreite, cosBreite, hoehe);
 
     klasse = MondKlasseAus(hoehe, MondBeleuchtung(T));
 }
