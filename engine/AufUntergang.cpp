@@ -407,8 +407,8 @@ bool TObjektScan::Ausgewaehlt() {
     // Every minute of the scan lies within a day of minute 0; a place so far from
     // the day numbers of any calendar is left to the full scan.
     if (!(std::fabs(t_.m[0]) < 1e7L)) return false;
-    // The first and last two minutes are computed; between minute 1 and minute 1439
-    // the date stays and the sidereal time runs on.
+    // The first and last two minutes and the middle of the day are computed; between
+    // minute 1 and minute 1439 the date stays and the sidereal time runs on.
     for (const std::int32_t k : {0, 1, TagesMinuten - 2, TagesMinuten - 1}) Auswerten(k);
     const TMinutenZeit& erste = Zeit(t_, 1);
     const TMinutenZeit& letzte = Zeit(t_, TagesMinuten - 2);
@@ -420,7 +420,7 @@ bool TObjektScan::Ausgewaehlt() {
     // the switch between their formulas), far above what they leave.
     constexpr double Rauschen = 1e-5;
     schranken_.Bewegung(rate, Rauschen);
-    for (std::int32_t k = 241; k < TagesMinuten - 2; k += 240) Auswerten(k);
+    for (std::int32_t k = 721; k < TagesMinuten - 2; k += 720) Auswerten(k);
     schranken_.AlleLueckenFuellen();
 
     // The threshold: the highest altitude computed so far (at least 0), for the

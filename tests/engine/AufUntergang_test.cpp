@@ -127,6 +127,17 @@ void ReferenzScan(TEphemeridenZeile& z, const TBahnDaten& bahn, const TOrt& ort,
 
 bool Bitgleich(Extended a, Extended b) { return std::memcmp(&a, &b, 10) == 0; }
 
+// The altitude sine of the rising and setting search, literally.
+Extended ReferenzHoehenSinus(Extended MJD0, Extended stunde, const TOrt& ort,
+                             const TBahnDaten& bahn) {
+    const Extended MJD = MJD0 + stunde / 24.0L;
+    const Extended T = (MJD - 51544.5L) / 36525.0L;
+    Extended alpha, delta, entfernung, r;
+    ObjektOrt(bahn, T, MJD, alpha, delta, entfernung, r);
+    const Extended tau = (LOCSIDTIME(MJD, ort.Laenge) - alpha / 15.0L) * 15.0L;
+    return SINDEG(ort.Breite) * SINDEG(delta) + COSDEG(ort.Breite) * COSDEG(delta) * COSDEG(tau);
+}
+
 // Orbits of every kind around the date: ellipses from circular to e = 0.99,
 // near-parabolic and hyperbolic up to e = 1.2 by perihelion time, short-period ones
 // by mean anomaly, perihelion distances from 0.05 to 8 AU.
@@ -382,11 +393,45 @@ TEST_F(AufUntergang, TheScanGivesWhatEveryMinuteGivesToTheBit) {
             EXPECT_TRUE(Bitgleich(ist.TOptHoehe, soll.TOptHoehe));
             EXPECT_EQ(ist.TOptMond, soll.TOptMond);
             mitBesterZeit += soll.TOpt >= 0.0L;
+            // The altitudes of the rising and setting search at the whole hours.
+            const Extended MJD0 =
+                DATETOMJD(zeile.Tag, zeile.Monat, zeile.Jahr, 0.0L) - ZonenOffset / 24.0L;
+            for (std::int32_t h = 0; h <= 24; h += 3)
+                EXPECT_TRUE(Bitgleich(
+                    HoehenSinus(MJD0, h, ort.Laenge, COSDEG(ort.Breite), SINDEG(ort.Breite), bahn),
+                    ReferenzHoehenSinus(MJD0, h, ort, bahn)));
         }
         ++fall;
     }
     // The cases hold days with and without a best time.
     EXPECT_GT(mitBesterZeit, 40);
+}
+
+TEST_F(AufUntergang, ASolverAtItsLimitReportsAsOftenAsInTheFullScan) {
+    // A nearly parabolic orbit some 580 years before its perihelion: the solver
+    // stops at its limit at every minute. The scan computes every minute then, and
+    // the reports on the standard output are those of the literal scan.
+    TBahnelement e = Polkoerper(30.0L, 2600, 3, 1.0L);
+    e.Exzentrizitaet = 0.99L;
+    e.Perihelabstand = 1.0L;
+    e.GrosseHalbachse = 100.0L;
+    e.Bahnneigung = 40.0L;
+    TBahnDaten bahn;
+    BahnVorbereiten(e, bahn);
+    const TOrt ort = Ort(50.0L, -10.0L);
+    const TEphemeridenZeile zeile = Tag(2022, 9, 14);
+    const auto tag = ReferenzTag(zeile, ort);
+    TEphemeridenZeile soll = zeile, ist = zeile;
+    testing::internal::CaptureStdout();
+    ReferenzScan(soll, bahn, ort, tag);
+    const std::string sollAusgabe = testing::internal::GetCapturedStdout();
+    testing::internal::CaptureStdout();
+    KulminationBerechnen(ist, bahn, ort);
+    const std::string istAusgabe = testing::internal::GetCapturedStdout();
+    EXPECT_NE(sollAusgabe.find(" Konvergenzprobleme in PARAB"), std::string::npos);
+    EXPECT_EQ(istAusgabe, sollAusgabe);
+    EXPECT_TRUE(Bitgleich(ist.KulmHoehe, soll.KulmHoehe));
+    EXPECT_TRUE(Bitgleich(ist.TOptHoehe, soll.TOptHoehe));
 }
 
 TEST_F(AufUntergang, ObjectsScannedOnTheSameDayGetWhatAScanOfTheirOwnGives) {

@@ -281,6 +281,32 @@ TEST_F(Durchgaenge, EveryRowMeasuresAsTheFormulaWrittenOut) {
     }
     EXPECT_GT(mitDurchgang, 30);
 
+    // An entry just inside the radius east or west in right ascension, or north or
+    // south in declination, is found at every declination and radius (the search
+    // passes over entries by their place only where they are certainly beyond it).
+    for (const Extended radius : {0.5L, 2.0L, 10.0L, 17.9L, 18.0L, 20.0L}) {
+        for (Extended dek = -87.0L; dek <= 87.0L; dek += 6.0L) {
+            for (const Extended seite : {-0.98L, 0.98L}) {
+                for (const bool nachRA : {true, false}) {
+                    SetUp();
+                    DeepSkyRadius = radius;
+                    const Extended ra = 359.0L;
+                    const Extended raC =
+                        nachRA ? std::fmod(ra + seite * radius / COSDEG(dek) + 720.0L, 360.0L) : ra;
+                    const Extended dekC = nachRA ? dek : dek + seite * radius;
+                    NGCKatalog[1] = DeepSky(1, raC, dekC, 5.0L);
+                    AnzahlNGC = 1;
+                    auto z = Zeile(ra / 15.0L, dek);
+                    DurchgangSuchen(z);
+                    const Extended d = Ausgeschrieben(raC, dekC, ra, dek);
+                    ASSERT_EQ(z.Distanz, d <= radius ? d : 999.0L) << radius << " " << dek;
+                    if (std::fabs(dek) < 60.0L)
+                        EXPECT_LT(z.Distanz, 999.0L) << radius << " " << dek;
+                }
+            }
+        }
+    }
+
     // Beyond a radius of 90 degrees the fold brings a nearly opposite entry within
     // it (about 119.2 degrees, 160 apart in declination): it is measured.
     SetUp();
@@ -348,6 +374,13 @@ TEST_F(Durchgaenge, TheShippedCataloguesGiveWhatTheWrittenOutSearchGives) {
         const TStern& ziel = Sternkatalog[1 + static_cast<std::int32_t>(zufall() % 9000)];
         Extended ra = std::fmod(ziel.RA + static_cast<Extended>(nah(zufall)) + 360.0L, 360.0L);
         Extended dek = std::clamp(ziel.Dek + static_cast<Extended>(nah(zufall)), -90.0L, 90.0L);
+        if (i % 2 == 1 && radien[i % 8] <= 20.0L && std::fabs(ziel.Dek) < 80.0L) {
+            // The star near the edge of the radius, east or west in right ascension.
+            dek = ziel.Dek;
+            ra = std::fmod(
+                ziel.RA + (i % 4 == 1 ? 0.97L : -0.97L) * radien[i % 8] / COSDEG(ziel.Dek) + 720.0L,
+                360.0L);
+        }
         if (i == 3) ra = 359.99L, dek = 89.5L;
         if (i == 4) ra = 0.01L, dek = -89.9L;
         if (i == 5) ra = 0.0L, dek = 0.0L;
