@@ -145,6 +145,10 @@ struct TScanTag {
     // SonneKlassiert.
     std::array<std::int8_t, TagesMinuten> Dunkel{};
     bool SonneKlassiert = false;
+    // The minutes Von..Bis over which the local sidereal time runs on evenly (set
+    // with SonneKlassiert); Stetig false when not even minutes 1..1439 do.
+    std::int32_t Von = 1, Bis = TagesMinuten - 2;
+    bool Stetig = false;
 };
 
 thread_local std::unique_ptr<TScanTag> LetzterScanTag;
@@ -213,6 +217,33 @@ void SonneExakt(TScanTag& t, std::int32_t k, THoehenSchranken& schranken) {
     schranken.Setzen(k, z.Sternzeit, alpha, delta);
 }
 
+// Whether the local sidereal time of minute `rand` continues that of minute `innen`
+// beside it: on the same date, or on the date before or after whose day number (as
+// the sidereal time takes it) differs by exactly one, where the hour's jump of 24
+// and the day's step of the sidereal time cancel but for 1e-9 hours.
+bool Stetig(TScanTag& t, std::int32_t innen, std::int32_t rand) {
+    const TMinutenZeit& a = Zeit(t, innen);
+    const TMinutenZeit& b = Zeit(t, rand);
+    if (a.Tag == b.Tag && a.Monat == b.Monat && a.Jahr == b.Jahr) return true;
+    const Extended schritt = JulianischesDatum(b.Jahr, b.Monat, b.Tag, 0.0L) -
+                             JulianischesDatum(a.Jahr, a.Monat, a.Tag, 0.0L);
+    return schritt == (rand > innen ? 1.0L : -1.0L);
+}
+
+// The minutes over which the bounds hold: 1..1439 lie on one date (local midnight
+// plus one minute to midnight minus one); the first and the last minute join them
+// when their sidereal time runs on. Far from the day numbers of any calendar no
+// bounds are used.
+void SegmentBestimmen(TScanTag& t) {
+    const TMinutenZeit& erste = Zeit(t, 1);
+    const TMinutenZeit& letzte = Zeit(t, TagesMinuten - 2);
+    t.Stetig = std::fabs(t.MJD0) < 1e7L && erste.Tag == letzte.Tag && erste.Monat == letzte.Monat &&
+               erste.Jahr == letzte.Jahr;
+    t.Von = t.Stetig && Stetig(t, 1, 0) ? 0 : 1;
+    t.Bis = t.Stetig && Stetig(t, TagesMinuten - 2, TagesMinuten - 1) ? TagesMinuten - 1
+                                                                      : TagesMinuten - 2;
+}
+
 // Whether the Sun stands at or below the twilight altitude, for every minute of the
 // day. The Sun's place moves by less than 1.2 degrees a day (about 1 degree along
 // the ecliptic, the nutation and aberration adding far less), so from its places at
@@ -222,20 +253,23 @@ void SonneKlassieren(TScanTag& t) {
     if (t.SonneKlassiert) return;
     constexpr double SonnenRate = 1.2 * GradInRad / 1440.0 * 1.0001;  // per minute
     constexpr double SonnenRauschen = 1e-9;
+    SegmentBestimmen(t);
     THoehenSchranken schranken;
     schranken.Beginnen(static_cast<double>(t.SinBreite), static_cast<double>(t.CosBreite),
-                       SternzeitDrehungProTag * static_cast<double>(MinutenSchritt));
+                       SternzeitDrehungProTag * static_cast<double>(MinutenSchritt), t.Von, t.Bis);
     schranken.Bewegung(SonnenRate, SonnenRauschen);
-    // The first and last minute may lie on another date than the rest (its sidereal
-    // time is then not the continuation of the day's): always computed.
+    // Minutes 1, 720 and 1439, and the first and last minute where they do not join
+    // the others, are computed.
     for (const std::int32_t k : {0, 1, 720, TagesMinuten - 2, TagesMinuten - 1})
-        SonneExakt(t, k, schranken);
+        if (k == 1 || k == 720 || k == TagesMinuten - 2 || k < t.Von || k > t.Bis)
+            SonneExakt(t, k, schranken);
     const double d = static_cast<double>(t.Daemmerung) * GradInRad;
-    const bool beweisbar = std::fabs(t.Daemmerung) <= 80 && std::fabs(t.MJD0) < 1e7L;
+    const bool beweisbar = t.Stetig && std::fabs(t.Daemmerung) <= 80;
     const double sinD = std::sin(d);
     schranken.AlleLueckenFuellen();
     std::vector<std::int32_t> offen;
-    for (std::int32_t k = 2; k <= TagesMinuten - 3; ++k) offen.push_back(k);
+    for (std::int32_t k = t.Von; k <= t.Bis; ++k)
+        if (!schranken.Exakt(k)) offen.push_back(k);
     while (!offen.empty()) {
         std::vector<std::int32_t> weiter;
         for (const std::int32_t k : offen) {
@@ -274,7 +308,8 @@ class TObjektScan {
 public:
     TObjektScan(TScanTag& t, const TBahnDaten& Bahn) : t_(t), bahn_(Bahn) {
         schranken_.Beginnen(static_cast<double>(t.SinBreite), static_cast<double>(t.CosBreite),
-                            SternzeitDrehungProTag * static_cast<double>(MinutenSchritt));
+                            SternzeitDrehungProTag * static_cast<double>(MinutenSchritt), t.Von,
+                            t.Bis);
     }
 
     // The topocentric altitude at minute k; the place goes into the bounds.
@@ -283,7 +318,7 @@ public:
         Extended alpha = 0.0L, delta = 0.0L, entfernung = 0.0L, r = 0.0L;
         ObjektOrt(bahn_, Jahrhunderte(t_, k), t_.m[static_cast<std::size_t>(k)], SonneBei(t_, k),
                   alpha, delta, entfernung, r);
-        if (k == 0) {
+        if (k == 1) {
             ra0_ = alpha;
             dek0_ = delta;
             delta0_ = entfernung;
@@ -335,7 +370,7 @@ private:
     const TBahnDaten& bahn_;
     THoehenSchranken schranken_;
     std::array<Extended, TagesMinuten> hoehe_{};
-    // The geocentric place of minute 0: right ascension, declination, distance (light-
+    // The geocentric place of minute 1: right ascension, declination, distance (light-
     // time corrected) and heliocentric distance.
     Extended ra0_ = 0.0L, dek0_ = 0.0L, delta0_ = 0.0L, r0_ = 0.0L;
 };
@@ -404,23 +439,17 @@ bool TObjektScan::RateBestimmen(double& rate) const {
 }
 
 bool TObjektScan::Ausgewaehlt() {
-    // Every minute of the scan lies within a day of minute 0; a place so far from
-    // the day numbers of any calendar is left to the full scan.
-    if (!(std::fabs(t_.m[0]) < 1e7L)) return false;
-    // The first and last two minutes and the middle of the day are computed; between
-    // minute 1 and minute 1439 the date stays and the sidereal time runs on.
-    for (const std::int32_t k : {0, 1, TagesMinuten - 2, TagesMinuten - 1}) Auswerten(k);
-    const TMinutenZeit& erste = Zeit(t_, 1);
-    const TMinutenZeit& letzte = Zeit(t_, TagesMinuten - 2);
-    if (erste.Tag != letzte.Tag || erste.Monat != letzte.Monat || erste.Jahr != letzte.Jahr)
-        return false;
+    if (!t_.Stetig) return false;
+    // Minutes 1, 721 and 1439 are computed, and the first and last minute where they
+    // do not join the others (every minute lies within a day of minute 1).
+    for (const std::int32_t k : {0, 1, 721, TagesMinuten - 2, TagesMinuten - 1})
+        if (k == 1 || k == 721 || k == TagesMinuten - 2 || k < t_.Von || k > t_.Bis) Auswerten(k);
     double rate = 0.0;
     if (!RateBestimmen(rate)) return false;
     // Noise of an exact place against the smooth path (the solvers' tolerances and
     // the switch between their formulas), far above what they leave.
     constexpr double Rauschen = 1e-5;
     schranken_.Bewegung(rate, Rauschen);
-    for (std::int32_t k = 721; k < TagesMinuten - 2; k += 720) Auswerten(k);
     schranken_.AlleLueckenFuellen();
 
     // The threshold: the highest altitude computed so far (at least 0), for the
@@ -438,7 +467,7 @@ bool TObjektScan::Ausgewaehlt() {
         cosTau = std::cos(x);
     };
     std::vector<std::int32_t> offen;
-    for (std::int32_t k = 2; k <= TagesMinuten - 3; ++k)
+    for (std::int32_t k = t_.Von; k <= t_.Bis; ++k)
         if (!schranken_.Exakt(k)) offen.push_back(k);
     for (std::int32_t runde = 0;; ++runde) {
         double sinK = 0.0, cosK = 1.0, sinB = 0.0, cosB = 1.0;
@@ -462,7 +491,7 @@ bool TObjektScan::Ausgewaehlt() {
         }
         offen.swap(weiter);
         if (offen.empty()) break;
-        if (offen.size() <= 8 || runde >= 40) {
+        if (offen.size() <= 2 || runde >= 40) {
             for (const std::int32_t k : offen) Auswerten(k);
             break;
         }

@@ -1,6 +1,7 @@
 #include "engine/Hoehenschranken.hpp"
 
 #include <cmath>
+#include <limits>
 
 namespace zenaro {
 
@@ -19,10 +20,13 @@ constexpr double GroessteWeite = 1.0;
 
 }  // namespace
 
-void THoehenSchranken::Beginnen(double sinBreite, double cosBreite, double schritt) {
+void THoehenSchranken::Beginnen(double sinBreite, double cosBreite, double schritt,
+                                std::int32_t von, std::int32_t bis) {
     sinBreite_ = sinBreite;
     cosBreite_ = cosBreite;
     schritt_ = schritt;
+    von_ = von;
+    bis_ = bis;
     exakt_.fill(false);
 }
 
@@ -42,8 +46,9 @@ void THoehenSchranken::Setzen(std::int32_t k, Extended sternzeit, Extended ra, E
 
 void THoehenSchranken::LueckeFuellen(std::int32_t a, std::int32_t b) {
     const double cs = std::cos(schritt_), ss = std::sin(schritt_);
+    constexpr double keine = std::numeric_limits<double>::infinity();
     // Forward from a: the hour angle grows by one step per minute.
-    {
+    if (a >= von_) {
         const auto ia = static_cast<std::size_t>(a);
         const double s0 = sinBreite_ * sinDek_[ia], c0 = cosBreite_ * cosDek_[ia];
         double c = std::cos(stundenwinkel_[ia]), s = std::sin(stundenwinkel_[ia]);
@@ -55,9 +60,11 @@ void THoehenSchranken::LueckeFuellen(std::int32_t a, std::int32_t b) {
             sinL_[i] = s0 + c0 * c;
             weitL_[i] = rate_ * (k - a) + rauschen_;
         }
+    } else {
+        for (std::int32_t k = a + 1; k < b; ++k) weitL_[static_cast<std::size_t>(k)] = keine;
     }
     // Backward from b.
-    {
+    if (b <= bis_) {
         const auto ib = static_cast<std::size_t>(b);
         const double s0 = sinBreite_ * sinDek_[ib], c0 = cosBreite_ * cosDek_[ib];
         double c = std::cos(stundenwinkel_[ib]), s = std::sin(stundenwinkel_[ib]);
@@ -69,23 +76,26 @@ void THoehenSchranken::LueckeFuellen(std::int32_t a, std::int32_t b) {
             sinR_[i] = s0 + c0 * c;
             weitR_[i] = rate_ * (b - k) + rauschen_;
         }
+    } else {
+        for (std::int32_t k = b - 1; k > a; --k) weitR_[static_cast<std::size_t>(k)] = keine;
     }
 }
 
 void THoehenSchranken::AlleLueckenFuellen() {
-    std::int32_t a = 1;
-    for (std::int32_t k = 2; k <= TagesMinuten - 2; ++k) {
+    std::int32_t a = von_ - 1;
+    for (std::int32_t k = von_; k <= bis_; ++k) {
         if (!Exakt(k)) continue;
         if (k > a + 1) LueckeFuellen(a, k);
         a = k;
     }
+    if (bis_ > a) LueckeFuellen(a, bis_ + 1);
 }
 
 void THoehenSchranken::NachSetzenFuellen(std::int32_t p) {
     std::int32_t a = p - 1;
-    while (a > 1 && !Exakt(a)) --a;
+    while (a >= von_ && !Exakt(a)) --a;
     std::int32_t b = p + 1;
-    while (b < TagesMinuten - 2 && !Exakt(b)) ++b;
+    while (b <= bis_ && !Exakt(b)) ++b;
     if (p > a + 1) LueckeFuellen(a, p);
     if (b > p + 1) LueckeFuellen(p, b);
 }
@@ -95,6 +105,7 @@ bool THoehenSchranken::SicherUnter(std::int32_t k, double sinTau, double cosTau)
     // exact place; f < tau - w when sin f < sin(tau - w), and
     // sin(tau - w) >= sin tau - w cos tau - w^2/2 for 0 <= tau <= pi/2.
     const auto i = static_cast<std::size_t>(k);
+    // (A side without an exact minute has an infinite distance.)
     auto unter = [&](double s, double w) {
         return w < GroessteWeite && s + Spielraum < sinTau - w * cosTau - 0.5 * w * w;
     };

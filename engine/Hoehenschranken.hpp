@@ -26,8 +26,10 @@ class THoehenSchranken {
 public:
     // For a location with the given sine and cosine of its latitude, no minute
     // computed yet; `schritt` is the turn of the sky in radians from one minute to
-    // the next.
-    void Beginnen(double sinBreite, double cosBreite, double schritt);
+    // the next. Bounds are given for the minutes von..bis, over which the local
+    // sidereal time runs on evenly (no change of date that breaks it).
+    void Beginnen(double sinBreite, double cosBreite, double schritt, std::int32_t von,
+                  std::int32_t bis);
     // The place moves by at most `rate` radians per minute, and each exact place may
     // stray from the smooth path by `rauschen` radians. Set before the gaps are
     // filled.
@@ -38,10 +40,9 @@ public:
     void Setzen(std::int32_t k, Extended sternzeit, Extended ra, Extended dek);
     bool Exakt(std::int32_t k) const { return exakt_[static_cast<std::size_t>(k)]; }
 
-    // Bounds of the minutes strictly between the exact minutes a and b, taken from
-    // both; after a new exact minute p, the two gaps beside it (both within
-    // 1..TagesMinuten-2, where the sidereal time runs on without a change of date).
-    void LueckeFuellen(std::int32_t a, std::int32_t b);
+    // Bounds of the minutes of von..bis that are not exact, from the exact minutes
+    // before and after them within von..bis (at least one is needed); after a new
+    // exact minute p, those of the two gaps beside it.
     void AlleLueckenFuellen();
     void NachSetzenFuellen(std::int32_t p);
 
@@ -56,7 +57,12 @@ public:
     double Hoechstens(std::int32_t k) const;
 
 private:
+    // The minutes strictly between a and b (a = von - 1 or b = bis + 1: no exact
+    // minute on that side).
+    void LueckeFuellen(std::int32_t a, std::int32_t b);
+
     double sinBreite_ = 0.0, cosBreite_ = 1.0, schritt_ = 0.0, rate_ = 0.0, rauschen_ = 0.0;
+    std::int32_t von_ = 0, bis_ = TagesMinuten - 1;
     std::array<bool, TagesMinuten> exakt_{};
     // Exact minutes: hour angle (radians), sine and cosine of the declination.
     std::array<double, TagesMinuten> stundenwinkel_{}, sinDek_{}, cosDek_{};
