@@ -54,14 +54,27 @@ std::int32_t Geladen(std::int32_t anzahl, std::int32_t kapazitaet) {
 // it build again, so the search always measures the catalogue as it stands.
 struct TKatalogIndex {
     bool Gebaut = false;
-    std::vector<Extended> RA, Dek, Sin, Cos;  // by slot - 1
+    struct TPlatz {
+        Extended RA = 0.0L, Dek = 0.0L, Sin = 0.0L, Cos = 1.0L;
+    };
+    std::vector<TPlatz> Plaetze;  // by slot - 1
     // Slots (from 1) of the entries on the sphere (|Dek| <= 90) by declination, and
     // of the others, which are always measured.
     std::vector<std::pair<Extended, std::int32_t>> NachDek;
     std::vector<std::int32_t> Uebrige;
 };
 
-bool Bitgleich(Extended a, Extended b) { return std::memcmp(&a, &b, 10) == 0; }
+// The same Extended number: the 64 bits of the significand and the 16 of sign and
+// exponent equal (NaN included).
+bool Bitgleich(const Extended& a, const Extended& b) {
+    std::uint64_t ma, mb;
+    std::uint16_t ea, eb;
+    std::memcpy(&ma, &a, 8);
+    std::memcpy(&mb, &b, 8);
+    std::memcpy(&ea, reinterpret_cast<const char*>(&a) + 8, 2);
+    std::memcpy(&eb, reinterpret_cast<const char*>(&b) + 8, 2);
+    return ma == mb && ea == eb;
+}
 
 // Searches within a computation on this thread (see TDurchgangsRechnung): how many
 // are open, and whether the indexes were checked since the outermost began.
@@ -72,34 +85,30 @@ template <typename Eintrag, std::int32_t Von, std::int32_t Bis>
 const TKatalogIndex& Index(TKatalogIndex& index, const Feld<Eintrag, Von, Bis>& katalog,
                            std::int32_t anzahl, bool pruefen) {
     const auto n = static_cast<std::size_t>(anzahl);
-    bool gleich = index.Gebaut && index.RA.size() == n;
+    bool gleich = index.Gebaut && index.Plaetze.size() == n;
     for (std::size_t i = 0; gleich && pruefen && i < n; ++i) {
         const Eintrag& e = katalog.begin()[i];
-        gleich = Bitgleich(e.RA, index.RA[i]) && Bitgleich(e.Dek, index.Dek[i]);
+        gleich = Bitgleich(e.RA, index.Plaetze[i].RA) && Bitgleich(e.Dek, index.Plaetze[i].Dek);
     }
     if (gleich) return index;
     index.Gebaut = false;
     // Sine and cosine of a declination seen before are kept.
-    std::vector<Extended> sinAlt, cosAlt, dekAlt;
-    sinAlt.swap(index.Sin);
-    cosAlt.swap(index.Cos);
-    dekAlt.swap(index.Dek);
-    index.RA.resize(n);
-    index.Dek.resize(n);
-    index.Sin.resize(n);
-    index.Cos.resize(n);
+    std::vector<TKatalogIndex::TPlatz> alt;
+    alt.swap(index.Plaetze);
+    index.Plaetze.resize(n);
     index.NachDek.clear();
     index.Uebrige.clear();
     for (std::size_t i = 0; i < n; ++i) {
         const Eintrag& e = katalog.begin()[i];
-        index.RA[i] = e.RA;
-        index.Dek[i] = e.Dek;
-        if (i < dekAlt.size() && Bitgleich(dekAlt[i], e.Dek)) {
-            index.Sin[i] = sinAlt[i];
-            index.Cos[i] = cosAlt[i];
+        TKatalogIndex::TPlatz& platz = index.Plaetze[i];
+        platz.RA = e.RA;
+        platz.Dek = e.Dek;
+        if (i < alt.size() && Bitgleich(alt[i].Dek, e.Dek)) {
+            platz.Sin = alt[i].Sin;
+            platz.Cos = alt[i].Cos;
         } else {
-            index.Sin[i] = SINDEG(e.Dek);
-            index.Cos[i] = COSDEG(e.Dek);
+            platz.Sin = SINDEG(e.Dek);
+            platz.Cos = COSDEG(e.Dek);
         }
         const auto slot = static_cast<std::int32_t>(i) + 1;
         if (std::fabs(e.Dek) <= 90.0L)
@@ -132,7 +141,7 @@ thread_local TKatalogIndex NGCIndex, ICIndex, SternIndex;
 void Kandidaten(const TKatalogIndex& index, Extended alpha, Extended delta, Extended radius,
                 std::vector<std::int32_t>& slots) {
     slots.clear();
-    const auto n = static_cast<std::int32_t>(index.RA.size());
+    const auto n = static_cast<std::int32_t>(index.Plaetze.size());
     const bool band = radius <= 90.0L && std::fabs(delta) <= 90.0L;
     if (!band) {
         for (std::int32_t i = 1; i <= n; ++i) slots.push_back(i);
@@ -153,7 +162,7 @@ void Kandidaten(const TKatalogIndex& index, Extended alpha, Extended delta, Exte
                                       std::make_pair(delta - breite, std::int32_t{0}));
     for (auto it = von; it != index.NachDek.end() && it->first <= delta + breite; ++it) {
         const std::int32_t slot = it->second;
-        if (nachRA && weitWeg(index.RA[static_cast<std::size_t>(slot) - 1])) continue;
+        if (nachRA && weitWeg(index.Plaetze[static_cast<std::size_t>(slot) - 1].RA)) continue;
         slots.push_back(slot);
     }
     slots.insert(slots.end(), index.Uebrige.begin(), index.Uebrige.end());
@@ -167,10 +176,11 @@ void Kandidaten(const TKatalogIndex& index, Extended alpha, Extended delta, Exte
 Extended EintragAbstand(const TKatalogIndex& index, std::int32_t slot, Extended alpha,
                         Extended delta, Extended sinDelta, Extended cosDelta, Extended radius) {
     const auto i = static_cast<std::size_t>(slot) - 1;
-    if (SicherAusserhalb(index.Dek[i], delta, radius))
+    const TKatalogIndex::TPlatz& platz = index.Plaetze[i];
+    if (SicherAusserhalb(platz.Dek, delta, radius))
         return std::numeric_limits<Extended>::infinity();
-    return Winkelabstand(index.RA[i], index.Dek[i], alpha, delta, index.Sin[i], index.Cos[i],
-                         sinDelta, cosDelta);
+    return Winkelabstand(platz.RA, platz.Dek, alpha, delta, platz.Sin, platz.Cos, sinDelta,
+                         cosDelta);
 }
 
 }  // namespace
