@@ -376,7 +376,7 @@ private:
 };
 
 // How fast the topocentric place can move on the sphere during the day, in radians
-// per minute, from the place at minute 0 and the orbit:
+// per minute, from the place at minute 1 and the orbit:
 // - the object's heliocentric speed is at most k sqrt(2/r + 1/|a| for a hyperbola)
 //   at its smallest distance r of the day (never below q), and at most the speed at
 //   the perihelion, k sqrt((1 + e)/q); the Earth's below 0.018 AU/day;
@@ -387,10 +387,14 @@ private:
 //   right ascension by rho cos phi' sin H / cos Dec; differentiated with the hour
 //   angle H turning at most omegaE + omegaG/cos Dec, this adds terms in rho, its rate
 //   and 1/cos Dec, the declination kept away from the pole.
-// Where the day takes the object within 0.01 AU of the Earth, within 1 degree of the
-// pole, or the orbit where the solvers may not converge (a mean anomaly with
-// e >= 0.99, a nearly parabolic ellipse a whole revolution after its perihelion),
-// there is no bound.
+// The bound holds for places the solvers computed to their tolerance. Where the day
+// takes the object within 0.01 AU of the Earth or within 1 degree of the pole, or
+// where the eccentric anomaly's solver could reach its step limit (it takes at most
+// 9 steps below e = 0.99 at any mean anomaly, up to its limit of 15 only from
+// e = 0.9995 near the perihelion: so a mean anomaly with e >= 0.99, or a nearly
+// parabolic ellipse three quarters of a revolution from its perihelion), there is no
+// bound. The near-parabolic solver slows down gradually far from the perihelion; the
+// caller takes every minute when any solver needed 10 steps or more.
 bool TObjektScan::RateBestimmen(double& rate) const {
     constexpr double k = 0.01720209895;
     constexpr double Tag = 1.001;  // the day of the scan in days, with room
