@@ -49,9 +49,11 @@ std::int32_t Geladen(std::int32_t anzahl, std::int32_t kapazitaet) {
 // The places of one catalogue's loaded entries as the search measures them, with
 // the sine and cosine of each declination, and the entries ordered by declination,
 // so that a row looks only at the entries near its own declination. Built from the
-// catalogue and checked against it on every search: any entry whose place is no
+// catalogue and checked against it on every search (within a computation that
+// holds a TDurchgangsRechnung, on its first search): any entry whose place is no
 // longer the same number (value and sign, NaN included), or another count, makes
-// it build again, so the search always measures the catalogue as it stands.
+// it build again, so the search always measures the catalogue as it stands. One
+// per thread.
 struct TKatalogIndex {
     bool Gebaut = false;
     struct TPlatz {
