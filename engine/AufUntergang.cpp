@@ -95,7 +95,7 @@ struct TSonnenTag {
     std::array<TSonnenMinute, 1441> Minute{};
 };
 
-TSonnenTag LetzterSonnenTag;
+thread_local TSonnenTag LetzterSonnenTag;
 
 bool Gleich(Extended a, Extended b) { return a == b && std::signbit(a) == std::signbit(b); }
 
