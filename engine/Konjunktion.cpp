@@ -2,10 +2,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
+#include <stdexcept>
+#include <utility>
+#include <vector>
 
 #include "astro/MATLIB.hpp"
 #include "astro/TIMLIB.hpp"
 #include "engine/Abstand.hpp"
+#include "engine/Arbeiter.hpp"
 #include "engine/Ephemeride.hpp"
 #include "engine/Hilfen.hpp"
 #include "engine/Topozentrisch.hpp"
@@ -14,8 +19,15 @@ namespace zenaro {
 
 bool KonjunktionenVoll = false;
 
-void KonjPositionBerechnen() {
-    const TBahnelement& element = Objekte[AktObjekt];
+namespace {
+
+// The place and magnitude of the object `objekt` at the instant zeitT (zeitMJD for
+// the mean-anomaly propagation); `bahnHolen` gives the object's prepared orbit from
+// its elements. Returns whether it is bright enough, with its row in `zeile`.
+template <class BahnHolen>
+bool KonjPosition(std::int32_t objekt, Extended zeitT, Extended zeitMJD, BahnHolen&& bahnHolen,
+                  TKonjPosition& zeile) {
+    const TBahnelement& element = Objekte[objekt];
     const TOrt& ort = Orte[AktOrt];
 
     // Local date and hour of the instant in the chosen zone.
@@ -23,25 +35,22 @@ void KonjPositionBerechnen() {
     std::int32_t monat = 0;
     std::int32_t jahr = 0;
     Extended stunde = 0.0L;
-    MJDTODATE(KonjZeitT * 36525.0L + 51544.5L + ZonenOffset / 24.0L, tag, monat, jahr, stunde);
+    MJDTODATE(zeitT * 36525.0L + 51544.5L + ZonenOffset / 24.0L, tag, monat, jahr, stunde);
 
     // The place as one step of the ephemeris computes it, seen from the location.
-    TBahnDaten bahn;
-    BahnVorbereiten(element, bahn);
+    const TBahnDaten& bahn = bahnHolen(element);
     Extended ra = 0.0L;
     Extended dek = 0.0L;
     Extended delta = 0.0L;
     Extended r = 0.0L;
-    ObjektOrt(bahn, KonjZeitT, KonjZeitMJD, ra, dek, delta, r);
+    ObjektOrt(bahn, zeitT, zeitMJD, ra, dek, delta, r);
     TopozentrischeKorrektur(jahr, monat, tag, stunde, ZonenOffset, ort.Breite, ort.Laenge, ra, dek,
                             delta, ra, dek, delta);
-    const Extended hell = Helligkeit(bahn, KonjZeitMJD, 0.0L, delta, r);
+    const Extended hell = Helligkeit(bahn, zeitMJD, 0.0L, delta, r);
 
     // Only an object at or brighter than the limit takes part (a tie qualifies).
-    if (!(hell <= KonjGrenzgroesse)) return;
-    AnzahlKonjPositionen = AnzahlKonjPositionen + 1;
-    TKonjPosition& zeile = KonjPositionen[AnzahlKonjPositionen];
-    zeile.ObjektNr = AktObjekt;
+    if (!(hell <= KonjGrenzgroesse)) return false;
+    zeile.ObjektNr = objekt;
     zeile.Wochentag = Wochentage[Wochentag(jahr, monat, tag)];
     zeile.Jahr = jahr;
     zeile.Monat = monat;
@@ -50,6 +59,24 @@ void KonjPositionBerechnen() {
     zeile.RA = ra / 15.0L;
     zeile.Dek = dek;
     zeile.Hell = hell;
+    return true;
+}
+
+}  // namespace
+
+void KonjPositionBerechnen() {
+    TBahnDaten bahn;
+    TKonjPosition zeile;
+    const bool hellGenug = KonjPosition(
+        AktObjekt, KonjZeitT, KonjZeitMJD,
+        [&bahn](const TBahnelement& element) -> const TBahnDaten& {
+            BahnVorbereiten(element, bahn);
+            return bahn;
+        },
+        zeile);
+    if (!hellGenug) return;
+    AnzahlKonjPositionen = AnzahlKonjPositionen + 1;
+    KonjPositionen[AnzahlKonjPositionen] = zeile;
 }
 
 namespace {
@@ -60,12 +87,53 @@ namespace {
 Feld<std::int32_t, 1, decltype(KonjPositionen)::Kapazitaet> BereichAnfang;
 Feld<std::int32_t, 1, decltype(KonjPositionen)::Kapazitaet> BereichEnde;
 
-// Right ascension in degrees and the sine and cosine of the declination of every
-// position of the current instant, taken once per position instead of once per
-// pair: the separations are the same to the last bit.
-Feld<Extended, 1, decltype(KonjPositionen)::Kapazitaet> AlphaGrad;
-Feld<Extended, 1, decltype(KonjPositionen)::Kapazitaet> SinDek;
-Feld<Extended, 1, decltype(KonjPositionen)::Kapazitaet> CosDek;
+// Right ascension in degrees and the sine and cosine of the declination of a
+// position, taken once per position instead of once per pair: the separations are
+// the same to the last bit.
+struct TWinkel {
+    Extended Alpha = 0.0L;
+    Extended Sin = 0.0L;
+    Extended Cos = 1.0L;
+};
+
+std::vector<TWinkel> Winkel(const TKonjPosition* pos, std::int32_t n) {
+    std::vector<TWinkel> w(static_cast<std::size_t>(std::max(n, 0)));
+    for (std::int32_t p = 0; p < n; ++p) {
+        w[p].Alpha = 15.0L * pos[p].RA;
+        w[p].Sin = SINDEG(pos[p].Dek);
+        w[p].Cos = COSDEG(pos[p].Dek);
+    }
+    return w;
+}
+
+// A pair of positions a and b (numbers in the instant's list, from 1) within the
+// radius, with its separation.
+struct TPaar {
+    std::int32_t A = 0;
+    std::int32_t B = 0;
+    Extended Abstand = 0.0L;
+};
+
+// Appends the pairs (a, b), b = 1..n in this order, b != a, whose separation is at
+// most the radius.
+void PaareVon(std::int32_t a, const TKonjPosition* pos, const TWinkel* w, std::int32_t n,
+              Extended radius, std::vector<TPaar>& paare) {
+    const TKonjPosition& pa = pos[a - 1];
+    const TWinkel& wa = w[a - 1];
+    for (std::int32_t b = 1; b <= n; ++b) {
+        if (a == b) continue;
+        const TKonjPosition& pb = pos[b - 1];
+        // Pairs too far apart in declination are passed over unmeasured.
+        if (SicherAusserhalb(pa.Dek, pb.Dek, radius)) continue;
+        // Row b comes first: c = sin da sin db + cos da cos db cos(ab - aa) as
+        // written, the products being the same in either order.
+        const TWinkel& wb = w[b - 1];
+        const Extended d =
+            Winkelabstand(wb.Alpha, pb.Dek, wa.Alpha, pa.Dek, wb.Sin, wb.Cos, wa.Sin, wa.Cos);
+        if (!(d <= radius)) continue;
+        paare.push_back({a, b, d});
+    }
+}
 
 bool GleicheZeit(const TKonjunktionsZeile& z, const TKonjPosition& p) {
     return z.Jahr == p.Jahr && z.Monat == p.Monat && z.Tag == p.Tag && z.Zeit == p.Zeit;
@@ -162,34 +230,118 @@ private:
 
 }  // namespace
 
+namespace {
+
+// Records the pairs of position a of KonjPositionen in their order, each unless it
+// is the mirror of a recorded row; false when the table was full.
+bool PaareAufnehmen(std::int32_t a, const TPaar* anfang, const TPaar* ende,
+                    bool nurDieserZeitpunkt) {
+    BereichAnfang[a] = AnzahlKonjunktionen + 1;
+    const TKonjPosition& pa = KonjPositionen[a];
+    for (const TPaar* p = anfang; p != ende; ++p) {
+        const TKonjPosition& pb = KonjPositionen[p->B];
+        const bool doppelt = nurDieserZeitpunkt ? SpiegelpaarDiesesZeitpunkts(a, p->B)
+                                                : SpiegelpaarInTabelle(pa, pb);
+        if (doppelt) continue;
+        if (!PaarAnhaengen(pa, pb, p->Abstand)) return false;
+    }
+    BereichEnde[a] = AnzahlKonjunktionen + 1;
+    return true;
+}
+
+// What the threads compute for one instant of the search: the positions of the
+// objects bright enough, in object order (up to the object whose computation
+// raised Fehler), and their pairs within the radius in the order of the pair search.
+struct TZeitpunktErgebnis {
+    std::vector<TKonjPosition> Positionen;
+    std::exception_ptr Fehler;
+    std::vector<TPaar> Paare;
+    std::vector<std::size_t> PaareAb;  // pairs of position a: PaareAb[a - 1] to PaareAb[a]
+    bool Gekappt = false;              // pairs after the first PaareHoechstens left out
+};
+
+// The recording of an instant never looks at more pairs than this: every pair before
+// the one that finds the table full is either appended (at most the capacity) or the
+// mirror of a row in the table, and a row mirrors at most one pair of an instant
+// whose positions belong to different objects.
+constexpr std::size_t PaareHoechstens = 2 * decltype(Konjunktionen)::Kapazitaet + 1;
+
+// The orbits of all objects, prepared once for the search (the working state each
+// position prepares for itself), with the error of an object whose elements are
+// undefined, raised where its first position is computed.
+struct TBahnen {
+    std::vector<TBahnDaten> Bahn;
+    std::vector<std::exception_ptr> Fehler;
+};
+
+void ZeitpunktRechnen(Extended zeitT, Extended zeitMJD, const TBahnen& bahnen,
+                      TZeitpunktErgebnis& e) {
+    const std::int32_t objekte = static_cast<std::int32_t>(bahnen.Bahn.size());
+    try {
+        for (std::int32_t i = 1; i <= objekte; ++i) {
+            TKonjPosition zeile;
+            const auto bahn = [&bahnen, i](const TBahnelement&) -> const TBahnDaten& {
+                const std::size_t k = static_cast<std::size_t>(i - 1);
+                if (bahnen.Fehler[k]) std::rethrow_exception(bahnen.Fehler[k]);
+                return bahnen.Bahn[k];
+            };
+            if (KonjPosition(i, zeitT, zeitMJD, bahn, zeile)) e.Positionen.push_back(zeile);
+        }
+    } catch (...) {
+        e.Fehler = std::current_exception();
+        return;
+    }
+    const std::int32_t n = static_cast<std::int32_t>(e.Positionen.size());
+    const std::vector<TWinkel> w = Winkel(e.Positionen.data(), n);
+    e.PaareAb.push_back(0);
+    for (std::int32_t a = 1; a <= n; ++a) {
+        if (e.Paare.size() >= PaareHoechstens) {
+            e.Gekappt = true;
+            break;
+        }
+        PaareVon(a, e.Positionen.data(), w.data(), n, KonjRadius, e.Paare);
+        e.PaareAb.push_back(e.Paare.size());
+    }
+}
+
+// Puts the positions of an instant into KonjPositionen and records their pairs as the
+// pair search does, up to a full table.
+void ZeitpunktAufnehmen(const TZeitpunktErgebnis& e) {
+    AnzahlKonjPositionen = 0;
+    for (const TKonjPosition& p : e.Positionen) {
+        AnzahlKonjPositionen = AnzahlKonjPositionen + 1;
+        KonjPositionen[AnzahlKonjPositionen] = p;
+    }
+    if (e.Fehler) std::rethrow_exception(e.Fehler);
+    const bool nurDieserZeitpunkt = NurDieserZeitpunkt();
+    const std::size_t bereiche = e.PaareAb.size() - 1;
+    for (std::size_t a = 1; a <= bereiche; ++a) {
+        const TPaar* paare = e.Paare.data();
+        if (!PaareAufnehmen(static_cast<std::int32_t>(a), paare + e.PaareAb[a - 1],
+                            paare + e.PaareAb[a], nurDieserZeitpunkt))
+            return;
+    }
+    if (e.Gekappt) throw std::logic_error("conjunction pairs left out before the table was full");
+}
+
+// Instants handed to the threads at a time, and how far the threads may compute ahead
+// of the recording (per thread).
+constexpr std::size_t ZeitpunkteJeBlock = 1024;
+constexpr std::size_t VorlaufJeArbeiter = 4;
+
+}  // namespace
+
 void KonjPaareSuchen() {
     const std::int32_t n = AnzahlKonjPositionen;
     const bool nurDieserZeitpunkt = NurDieserZeitpunkt();
-    for (std::int32_t p = 1; p <= n; ++p) {
-        AlphaGrad[p] = 15.0L * KonjPositionen[p].RA;
-        SinDek[p] = SINDEG(KonjPositionen[p].Dek);
-        CosDek[p] = COSDEG(KonjPositionen[p].Dek);
-    }
-    const Extended radius = KonjRadius;
+    const TKonjPosition* pos = KonjPositionen.begin();
+    const std::vector<TWinkel> w = Winkel(pos, n);
+    std::vector<TPaar> paare;
     for (std::int32_t a = 1; a <= n; ++a) {
-        const TKonjPosition& pa = KonjPositionen[a];
-        BereichAnfang[a] = AnzahlKonjunktionen + 1;
-        for (std::int32_t b = 1; b <= n; ++b) {
-            if (a == b) continue;
-            const TKonjPosition& pb = KonjPositionen[b];
-            // Pairs too far apart in declination are passed over unmeasured.
-            if (SicherAusserhalb(pa.Dek, pb.Dek, radius)) continue;
-            // Row b comes first: c = sin da sin db + cos da cos db cos(ab - aa) as
-            // written, the products being the same in either order.
-            const Extended d = Winkelabstand(AlphaGrad[b], pb.Dek, AlphaGrad[a], pa.Dek, SinDek[b],
-                                             CosDek[b], SinDek[a], CosDek[a]);
-            if (!(d <= radius)) continue;
-            const bool doppelt = nurDieserZeitpunkt ? SpiegelpaarDiesesZeitpunkts(a, b)
-                                                    : SpiegelpaarInTabelle(pa, pb);
-            if (doppelt) continue;
-            if (!PaarAnhaengen(pa, pb, d)) return;
-        }
-        BereichEnde[a] = AnzahlKonjunktionen + 1;
+        paare.clear();
+        PaareVon(a, pos, w.data(), n, KonjRadius, paare);
+        if (!PaareAufnehmen(a, paare.data(), paare.data() + paare.size(), nurDieserZeitpunkt))
+            return;
     }
 }
 
@@ -205,22 +357,53 @@ void KonjunktionenSuchen() {
     KonjZeitT = t0;
 
     const AktObjektMerken merken;
-    bool weiter = true;
-    do {
-        AnzahlKonjPositionen = 0;
-        for (std::int32_t i = 1; i <= AnzahlObjekte; ++i) {
-            AktObjekt = i;
-            KonjPositionBerechnen();
+    TBahnen bahnen;
+    const std::int32_t objekte = std::max(AnzahlObjekte, 0);
+    bahnen.Bahn.resize(static_cast<std::size_t>(objekte));
+    bahnen.Fehler.resize(static_cast<std::size_t>(objekte));
+    for (std::int32_t i = 1; i <= objekte; ++i) {
+        try {
+            BahnVorbereiten(Objekte[i], bahnen.Bahn[static_cast<std::size_t>(i - 1)]);
+        } catch (...) {
+            bahnen.Fehler[static_cast<std::size_t>(i - 1)] = std::current_exception();
         }
-        KonjPaareSuchen();
+    }
 
-        const Extended vorher = KonjZeitT;
-        KonjZeitT = KonjZeitT + schrittJahrhunderte;
-        KonjZeitMJD = KonjZeitMJD + schrittTage;
-        // A step that does not move the instant forward (zero, negative, not a
-        // number, or too small to change it) would repeat the same instant for ever.
-        weiter = !KonjunktionenVoll && KonjZeitT > vorher && KonjZeitT <= t1 + Zeittoleranz;
-    } while (weiter);
+    // The instants are computed on the threads a block at a time and recorded here in
+    // their order: at each, the positions of all objects in object order, then the pair
+    // search.
+    bool weiter = true;
+    while (weiter) {
+        // This instant and the next ones, accumulated by addition as the loop below
+        // arrives at them.
+        std::vector<std::pair<Extended, Extended>> zeiten{{KonjZeitT, KonjZeitMJD}};
+        for (Extended t = KonjZeitT, mjd = KonjZeitMJD; zeiten.size() < ZeitpunkteJeBlock;) {
+            const Extended vorher = t;
+            t = t + schrittJahrhunderte;
+            mjd = mjd + schrittTage;
+            if (!(t > vorher && t <= t1 + Zeittoleranz)) break;
+            zeiten.emplace_back(t, mjd);
+        }
+        std::vector<TZeitpunktErgebnis> ergebnisse(zeiten.size());
+        TArbeitsgruppe gruppe(
+            zeiten.size(),
+            [&](std::size_t k) {
+                ZeitpunktRechnen(zeiten[k].first, zeiten[k].second, bahnen, ergebnisse[k]);
+            },
+            VorlaufJeArbeiter * static_cast<std::size_t>(Arbeiterzahl()));
+        for (std::size_t k = 0; k < zeiten.size() && weiter; ++k) {
+            gruppe.Abwarten(k);
+            ZeitpunktAufnehmen(ergebnisse[k]);
+            ergebnisse[k] = TZeitpunktErgebnis{};
+
+            const Extended vorher = KonjZeitT;
+            KonjZeitT = KonjZeitT + schrittJahrhunderte;
+            KonjZeitMJD = KonjZeitMJD + schrittTage;
+            // A step that does not move the instant forward (zero, negative, not a
+            // number, or too small to change it) would repeat the same instant for ever.
+            weiter = !KonjunktionenVoll && KonjZeitT > vorher && KonjZeitT <= t1 + Zeittoleranz;
+        }
+    }
 }
 
 }  // namespace zenaro
