@@ -395,26 +395,54 @@ void AustauschVerfahrenGeordnet(THelligkeitsfolge& a, std::int32_t n) {
     }
 }
 
+// The sort by magnitude on the magnitudes with the row numbers beside them: the
+// comparisons and exchanges are those of the procedure on whole rows, so the order
+// (ties included) is the same; the rows themselves are moved once, by Anwenden. The
+// all-objects mode sorts after every call: it extends and orders the same sequence
+// each time and moves the rows when it ends, which leaves the table as sorting the
+// rows after each call would.
+class THelligkeitsordnung {
+public:
+    // Takes in the rows of the table beyond those known (afresh when the table holds
+    // fewer than it knows) and orders all by the exchange procedure.
+    void Ordnen() {
+        const std::int32_t n = std::clamp(AnzahlZeilen, 0, MaxZeilen);
+        if (n < Bekannt()) {
+            folge_.resize(1);
+            mitNaN_ = false;
+        }
+        for (std::int32_t i = Bekannt() + 1; i <= n; ++i) {
+            folge_.emplace_back(Ephemeride[i].Hell, i);
+            mitNaN_ = mitNaN_ || std::isnan(Ephemeride[i].Hell);
+        }
+        if (mitNaN_)
+            AustauschVerfahren(folge_, n);
+        else
+            AustauschVerfahrenGeordnet(folge_, n);
+    }
+
+    // Puts the rows into the order reached; only those that change their place move.
+    void Anwenden() {
+        std::vector<std::pair<std::int32_t, TEphemeridenZeile>> bewegt;
+        for (std::int32_t i = 1; i <= Bekannt(); ++i)
+            if (folge_[i].second != i) bewegt.emplace_back(i, Ephemeride[folge_[i].second]);
+        for (const auto& [i, zeile] : bewegt) Ephemeride[i] = zeile;
+        for (std::int32_t i = 1; i <= Bekannt(); ++i) folge_[i].second = i;
+    }
+
+private:
+    std::int32_t Bekannt() const { return static_cast<std::int32_t>(folge_.size()) - 1; }
+
+    THelligkeitsfolge folge_ = THelligkeitsfolge(1);
+    bool mitNaN_ = false;
+};
+
 }  // namespace
 
 void NachHelligkeitOrdnen() {
-    const std::int32_t n = std::clamp(AnzahlZeilen, 0, MaxZeilen);
-    // The exchange procedure runs on the magnitudes with the row numbers beside them;
-    // the rows themselves are moved once at the end. The comparisons and exchanges are
-    // those of the procedure on whole rows, so the order (ties included) is the same.
-    THelligkeitsfolge folge(static_cast<std::size_t>(n) + 1);
-    bool geordnet = true;
-    for (std::int32_t i = 1; i <= n; ++i) {
-        folge[i] = {Ephemeride[i].Hell, i};
-        geordnet = geordnet && !std::isnan(folge[i].first);
-    }
-    if (geordnet)
-        AustauschVerfahrenGeordnet(folge, n);
-    else
-        AustauschVerfahren(folge, n);
-    std::vector<TEphemeridenZeile> zeilen(static_cast<std::size_t>(n) + 1);
-    for (std::int32_t i = 1; i <= n; ++i) zeilen[i] = Ephemeride[folge[i].second];
-    for (std::int32_t i = 1; i <= n; ++i) Ephemeride[i] = zeilen[i];
+    THelligkeitsordnung ordnung;
+    ordnung.Ordnen();
+    ordnung.Anwenden();
 }
 
 namespace {
@@ -642,8 +670,9 @@ private:
 // may write a star's constellation into the catalogue, so it runs here, in row
 // order), the progress window stepped and window messages processed after each row,
 // the end. The rows themselves come computed ahead: from `alle` in the all-objects
-// mode, otherwise from worker threads started here.
-void Aufruf(TZeilenAllerObjekte* alle) {
+// mode, otherwise from worker threads started here. The sort of the all-objects mode
+// goes to `ordnung` when given.
+void Aufruf(TZeilenAllerObjekte* alle, THelligkeitsordnung* ordnung) {
     if (AnzahlZeilen == 0) EphemerideVoll = false;
     const bool alleObjekte = AlleObjekteModus;
     IFortschrittsanzeige& fortschritt = Fortschrittsanzeige();
@@ -713,7 +742,12 @@ void Aufruf(TZeilenAllerObjekte* alle) {
         }
 
         if (!alleObjekte || AktObjekt == AnzahlObjekte) fortschritt.Verbergen();
-        if (alleObjekte && NachHelligkeitSortieren && AnzahlZeilen > 0) NachHelligkeitOrdnen();
+        if (alleObjekte && NachHelligkeitSortieren && AnzahlZeilen > 0) {
+            if (ordnung != nullptr)
+                ordnung->Ordnen();
+            else
+                NachHelligkeitOrdnen();
+        }
     } catch (const ELaufzeitfehler& fehler) {
         fortschritt.Verbergen();
         if (!nameBekannt) throw;
@@ -723,7 +757,7 @@ void Aufruf(TZeilenAllerObjekte* alle) {
 
 }  // namespace
 
-void EphemerideBerechnen() { Aufruf(nullptr); }
+void EphemerideBerechnen() { Aufruf(nullptr, nullptr); }
 
 void EphemerideAllerObjekte() {
     const std::int32_t anzahl = std::clamp(AnzahlObjekte, 0, MaxObjekte);
@@ -739,10 +773,18 @@ void EphemerideAllerObjekte() {
         }
     } catch (const ELaufzeitfehler&) {
     }
-    for (std::int32_t i = 1; i <= anzahl; ++i) {
-        AktObjekt = i;
-        Aufruf(vorrat ? &*vorrat : nullptr);
+    // The sort after each call orders the magnitudes; the rows move once, at the end.
+    THelligkeitsordnung ordnung;
+    try {
+        for (std::int32_t i = 1; i <= anzahl; ++i) {
+            AktObjekt = i;
+            Aufruf(vorrat ? &*vorrat : nullptr, &ordnung);
+        }
+    } catch (...) {
+        ordnung.Anwenden();
+        throw;
     }
+    ordnung.Anwenden();
 }
 
 }  // namespace zenaro

@@ -953,15 +953,21 @@ TEST_F(EphemerideThreads, AllObjectsGiveTheRowsAndOrderOfOneCallPerObject) {
     const TLauf alle = Vergleichen(EphemerideAllerObjekte);
     ASSERT_EQ(alle.Zeilen.size(), 16u);
     EXPECT_EQ(AktObjekt, 16);
-    // The calls one by one, as the road made them before.
-    const TLauf einzeln = Lauf(1, [] {
-        for (AktObjekt = 1; AktObjekt <= AnzahlObjekte; ++AktObjekt) EphemerideBerechnen();
-    });
-    ASSERT_EQ(einzeln.Zeilen.size(), 16u);
-    for (std::size_t i = 0; i < 16; ++i)
-        EXPECT_TRUE(test::GleicheZeilen(alle.Zeilen[i], einzeln.Zeilen[i])) << i;
-    EXPECT_EQ(alle.Fortschritt, einzeln.Fortschritt);
-    EXPECT_EQ(alle.Sternbilder, einzeln.Sternbilder);
+    // The calls one by one, as the road made them before, each sorting the rows.
+    auto einzeln = [this] {
+        return Lauf(1, [] {
+            for (AktObjekt = 1; AktObjekt <= AnzahlObjekte; ++AktObjekt) EphemerideBerechnen();
+        });
+    };
+    auto wieEinzeln = [](const TLauf& lauf, const TLauf& erwartet) {
+        ASSERT_EQ(lauf.Zeilen.size(), erwartet.Zeilen.size());
+        for (std::size_t i = 0; i < lauf.Zeilen.size(); ++i)
+            EXPECT_TRUE(test::GleicheZeilen(lauf.Zeilen[i], erwartet.Zeilen[i])) << i;
+        EXPECT_EQ(lauf.Fortschritt, erwartet.Fortschritt);
+        EXPECT_EQ(lauf.Sternbilder, erwartet.Sternbilder);
+        EXPECT_EQ(lauf.Fehlertext, erwartet.Fehlertext);
+    };
+    wieEinzeln(alle, einzeln());
     bool gleicheHelligkeit = false;
     for (std::size_t i = 1; i < 16; ++i) {
         EXPECT_LE(alle.Zeilen[i - 1].Hell, alle.Zeilen[i].Hell);
@@ -972,6 +978,7 @@ TEST_F(EphemerideThreads, AllObjectsGiveTheRowsAndOrderOfOneCallPerObject) {
     // The first object that fails ends the mode: the rows of those before it, sorted.
     Objekte[7].Exzentrizitaet = -0.5L;
     const TLauf fehler = Vergleichen(EphemerideAllerObjekte);
+    wieEinzeln(fehler, einzeln());
     EXPECT_EQ(fehler.Zeilen.size(), 6u);
     EXPECT_EQ(fehler.Fehler, FehlerUngueltigeGleitkommaoperation);
     EXPECT_NE(fehler.Fehlertext.find("\"Objekt 7\""), std::string::npos);
