@@ -21,21 +21,42 @@ bool KonjunktionenVoll = false;
 
 namespace {
 
+// The local date and hour of an instant in the chosen zone, with the weekday and the
+// hours.minutes time that its rows carry.
+struct TOrtszeit {
+    std::int32_t Tag = 0;
+    std::int32_t Monat = 0;
+    std::int32_t Jahr = 0;
+    Extended Stunde = 0.0L;
+    ShortString<2> Wochentag;
+    Extended Zeit = 0.0L;
+};
+
+TOrtszeit OrtszeitBerechnen(Extended zeitT) {
+    TOrtszeit z;
+    MJDTODATE(zeitT * 36525.0L + 51544.5L + ZonenOffset / 24.0L, z.Tag, z.Monat, z.Jahr, z.Stunde);
+    z.Wochentag = Wochentage[Wochentag(z.Jahr, z.Monat, z.Tag)];
+    z.Zeit = StundenPunktMinuten(z.Stunde);
+    return z;
+}
+
 // The place and magnitude of the object `objekt` at the instant zeitT (zeitMJD for
-// the mean-anomaly propagation); `bahnHolen` gives the object's prepared orbit from
-// its elements. Returns whether it is bright enough, with its row in `zeile`.
-template <class BahnHolen>
-bool KonjPosition(std::int32_t objekt, Extended zeitT, Extended zeitMJD, BahnHolen&& bahnHolen,
-                  TKonjPosition& zeile) {
+// the mean-anomaly propagation); `zeitHolen` gives the local date and hour of the
+// instant, `bahnHolen` the object's prepared orbit from its elements (both the same
+// for every object of an instant, so the search takes them once). Returns whether it
+// is bright enough, with its row in `zeile`.
+template <class ZeitHolen, class BahnHolen>
+bool KonjPosition(std::int32_t objekt, Extended zeitT, Extended zeitMJD, ZeitHolen&& zeitHolen,
+                  BahnHolen&& bahnHolen, TKonjPosition& zeile) {
     const TBahnelement& element = Objekte[objekt];
     const TOrt& ort = Orte[AktOrt];
 
     // Local date and hour of the instant in the chosen zone.
-    std::int32_t tag = 0;
-    std::int32_t monat = 0;
-    std::int32_t jahr = 0;
-    Extended stunde = 0.0L;
-    MJDTODATE(zeitT * 36525.0L + 51544.5L + ZonenOffset / 24.0L, tag, monat, jahr, stunde);
+    const TOrtszeit& zeit = zeitHolen();
+    const std::int32_t tag = zeit.Tag;
+    const std::int32_t monat = zeit.Monat;
+    const std::int32_t jahr = zeit.Jahr;
+    const Extended stunde = zeit.Stunde;
 
     // The place as one step of the ephemeris computes it, seen from the location.
     const TBahnDaten& bahn = bahnHolen(element);
@@ -51,11 +72,11 @@ bool KonjPosition(std::int32_t objekt, Extended zeitT, Extended zeitMJD, BahnHol
     // Only an object at or brighter than the limit takes part (a tie qualifies).
     if (!(hell <= KonjGrenzgroesse)) return false;
     zeile.ObjektNr = objekt;
-    zeile.Wochentag = Wochentage[Wochentag(jahr, monat, tag)];
+    zeile.Wochentag = zeit.Wochentag;
     zeile.Jahr = jahr;
     zeile.Monat = monat;
     zeile.Tag = tag;
-    zeile.Zeit = StundenPunktMinuten(stunde);
+    zeile.Zeit = zeit.Zeit;
     zeile.RA = ra / 15.0L;
     zeile.Dek = dek;
     zeile.Hell = hell;
@@ -67,8 +88,13 @@ bool KonjPosition(std::int32_t objekt, Extended zeitT, Extended zeitMJD, BahnHol
 void KonjPositionBerechnen() {
     TBahnDaten bahn;
     TKonjPosition zeile;
+    TOrtszeit zeit;
     const bool hellGenug = KonjPosition(
         AktObjekt, KonjZeitT, KonjZeitMJD,
+        [&zeit]() -> const TOrtszeit& {
+            zeit = OrtszeitBerechnen(KonjZeitT);
+            return zeit;
+        },
         [&bahn](const TBahnelement& element) -> const TBahnDaten& {
             BahnVorbereiten(element, bahn);
             return bahn;
@@ -87,25 +113,6 @@ namespace {
 Feld<std::int32_t, 1, decltype(KonjPositionen)::Kapazitaet> BereichAnfang;
 Feld<std::int32_t, 1, decltype(KonjPositionen)::Kapazitaet> BereichEnde;
 
-// Right ascension in degrees and the sine and cosine of the declination of a
-// position, taken once per position instead of once per pair: the separations are
-// the same to the last bit.
-struct TWinkel {
-    Extended Alpha = 0.0L;
-    Extended Sin = 0.0L;
-    Extended Cos = 1.0L;
-};
-
-std::vector<TWinkel> Winkel(const TKonjPosition* pos, std::int32_t n) {
-    std::vector<TWinkel> w(static_cast<std::size_t>(std::max(n, 0)));
-    for (std::int32_t p = 0; p < n; ++p) {
-        w[p].Alpha = 15.0L * pos[p].RA;
-        w[p].Sin = SINDEG(pos[p].Dek);
-        w[p].Cos = COSDEG(pos[p].Dek);
-    }
-    return w;
-}
-
 // A pair of positions a and b (numbers in the instant's list, from 1) within the
 // radius, with its separation.
 struct TPaar {
@@ -114,26 +121,85 @@ struct TPaar {
     Extended Abstand = 0.0L;
 };
 
-// Appends the pairs (a, b), b = 1..n in this order, b != a, whose separation is at
-// most the radius.
-void PaareVon(std::int32_t a, const TKonjPosition* pos, const TWinkel* w, std::int32_t n,
-              Extended radius, std::vector<TPaar>& paare) {
-    const TKonjPosition& pa = pos[a - 1];
-    const TWinkel& wa = w[a - 1];
-    for (std::int32_t b = 1; b <= n; ++b) {
-        if (a == b) continue;
-        const TKonjPosition& pb = pos[b - 1];
+// The pair search over the positions of one instant. Right ascension in degrees and
+// the sine and cosine of the declination are taken once per position instead of once
+// per pair: the separations are the same to the last bit. With a radius of at most 90
+// degrees the positions on the sphere are also ordered by declination, so that for a
+// position only those within radius + 2 degrees of its declination are looked at:
+// every other one lies more than radius + 1 degrees away in declination, where
+// SicherAusserhalb passes it over unmeasured anyway.
+class TPaarsuche {
+public:
+    TPaarsuche(const TKonjPosition* pos, std::int32_t n, Extended radius)
+        : pos_(pos), n_(std::max(n, 0)), radius_(radius), winkel_(static_cast<std::size_t>(n_)) {
+        for (std::int32_t p = 0; p < n_; ++p) {
+            winkel_[p].Alpha = 15.0L * pos[p].RA;
+            winkel_[p].Sin = SINDEG(pos[p].Dek);
+            winkel_[p].Cos = COSDEG(pos[p].Dek);
+        }
+        band_ = radius <= 90.0L;
+        if (!band_) return;
+        for (std::int32_t p = 1; p <= n_; ++p) {
+            if (std::fabs(pos[p - 1].Dek) <= 90.0L)
+                nachDek_.emplace_back(pos[p - 1].Dek, p);
+            else
+                immer_.push_back(p);
+        }
+        std::sort(nachDek_.begin(), nachDek_.end());
+    }
+
+    // Appends the pairs (a, b), b = 1..n in this order, b != a, whose separation is at
+    // most the radius.
+    void PaareVon(std::int32_t a, std::vector<TPaar>& paare) {
+        const Extended dekA = pos_[a - 1].Dek;
+        if (!band_ || !(std::fabs(dekA) <= 90.0L)) {
+            for (std::int32_t b = 1; b <= n_; ++b) Messen(a, b, paare);
+            return;
+        }
+        auswahl_ = immer_;
+        const Extended breite = radius_ + 2.0L;
+        if (breite >= 0.0L) {
+            const auto von = std::lower_bound(nachDek_.begin(), nachDek_.end(),
+                                              std::make_pair(dekA - breite, std::int32_t{0}));
+            for (auto e = von; e != nachDek_.end() && e->first <= dekA + breite; ++e)
+                auswahl_.push_back(e->second);
+        }
+        std::sort(auswahl_.begin(), auswahl_.end());
+        for (const std::int32_t b : auswahl_) Messen(a, b, paare);
+    }
+
+private:
+    struct TWinkel {
+        Extended Alpha = 0.0L;
+        Extended Sin = 0.0L;
+        Extended Cos = 1.0L;
+    };
+
+    void Messen(std::int32_t a, std::int32_t b, std::vector<TPaar>& paare) const {
+        if (a == b) return;
+        const TKonjPosition& pa = pos_[a - 1];
+        const TKonjPosition& pb = pos_[b - 1];
         // Pairs too far apart in declination are passed over unmeasured.
-        if (SicherAusserhalb(pa.Dek, pb.Dek, radius)) continue;
+        if (SicherAusserhalb(pa.Dek, pb.Dek, radius_)) return;
         // Row b comes first: c = sin da sin db + cos da cos db cos(ab - aa) as
         // written, the products being the same in either order.
-        const TWinkel& wb = w[b - 1];
+        const TWinkel& wa = winkel_[a - 1];
+        const TWinkel& wb = winkel_[b - 1];
         const Extended d =
             Winkelabstand(wb.Alpha, pb.Dek, wa.Alpha, pa.Dek, wb.Sin, wb.Cos, wa.Sin, wa.Cos);
-        if (!(d <= radius)) continue;
+        if (!(d <= radius_)) return;
         paare.push_back({a, b, d});
     }
-}
+
+    const TKonjPosition* pos_;
+    std::int32_t n_;
+    Extended radius_;
+    std::vector<TWinkel> winkel_;
+    bool band_ = false;
+    std::vector<std::pair<Extended, std::int32_t>> nachDek_;  // declination, position
+    std::vector<std::int32_t> immer_;    // positions off the sphere (or NaN): looked at always
+    std::vector<std::int32_t> auswahl_;  // the positions looked at for one position
+};
 
 bool GleicheZeit(const TKonjunktionsZeile& z, const TKonjPosition& p) {
     return z.Jahr == p.Jahr && z.Monat == p.Monat && z.Tag == p.Tag && z.Zeit == p.Zeit;
@@ -277,6 +343,23 @@ struct TBahnen {
 void ZeitpunktRechnen(Extended zeitT, Extended zeitMJD, const TBahnen& bahnen,
                       TZeitpunktErgebnis& e) {
     const std::int32_t objekte = static_cast<std::int32_t>(bahnen.Bahn.size());
+    // The local date and hour, taken when the first object needs them; an error there
+    // is raised again for each object.
+    TOrtszeit ortszeit;
+    std::exception_ptr ortszeitFehler;
+    bool ortszeitBekannt = false;
+    const auto zeit = [&]() -> const TOrtszeit& {
+        if (!ortszeitBekannt) {
+            ortszeitBekannt = true;
+            try {
+                ortszeit = OrtszeitBerechnen(zeitT);
+            } catch (...) {
+                ortszeitFehler = std::current_exception();
+            }
+        }
+        if (ortszeitFehler) std::rethrow_exception(ortszeitFehler);
+        return ortszeit;
+    };
     try {
         for (std::int32_t i = 1; i <= objekte; ++i) {
             TKonjPosition zeile;
@@ -285,21 +368,21 @@ void ZeitpunktRechnen(Extended zeitT, Extended zeitMJD, const TBahnen& bahnen,
                 if (bahnen.Fehler[k]) std::rethrow_exception(bahnen.Fehler[k]);
                 return bahnen.Bahn[k];
             };
-            if (KonjPosition(i, zeitT, zeitMJD, bahn, zeile)) e.Positionen.push_back(zeile);
+            if (KonjPosition(i, zeitT, zeitMJD, zeit, bahn, zeile)) e.Positionen.push_back(zeile);
         }
     } catch (...) {
         e.Fehler = std::current_exception();
         return;
     }
     const std::int32_t n = static_cast<std::int32_t>(e.Positionen.size());
-    const std::vector<TWinkel> w = Winkel(e.Positionen.data(), n);
+    TPaarsuche suche(e.Positionen.data(), n, KonjRadius);
     e.PaareAb.push_back(0);
     for (std::int32_t a = 1; a <= n; ++a) {
         if (e.Paare.size() >= PaareHoechstens) {
             e.Gekappt = true;
             break;
         }
-        PaareVon(a, e.Positionen.data(), w.data(), n, KonjRadius, e.Paare);
+        suche.PaareVon(a, e.Paare);
         e.PaareAb.push_back(e.Paare.size());
     }
 }
@@ -335,11 +418,11 @@ void KonjPaareSuchen() {
     const std::int32_t n = AnzahlKonjPositionen;
     const bool nurDieserZeitpunkt = NurDieserZeitpunkt();
     const TKonjPosition* pos = KonjPositionen.begin();
-    const std::vector<TWinkel> w = Winkel(pos, n);
+    TPaarsuche suche(pos, n, KonjRadius);
     std::vector<TPaar> paare;
     for (std::int32_t a = 1; a <= n; ++a) {
         paare.clear();
-        PaareVon(a, pos, w.data(), n, KonjRadius, paare);
+        suche.PaareVon(a, paare);
         if (!PaareAufnehmen(a, paare.data(), paare.data() + paare.size(), nurDieserZeitpunkt))
             return;
     }
