@@ -262,12 +262,14 @@ TEST_F(KonjPaare, RecordsTheSameRowsAsLookingThroughTheWholeTable) {
                 nr = ungeordnet ? 1 + wuerfel(zufall) % 8 : nr + 1 + wuerfel(zufall) % 3;
                 Extended ra = 360.0L + static_cast<Extended>(streuung(zufall));
                 if (ra >= 360.0L) ra -= 360.0L;
-                // Now and then a place far off, measured by the arc cosine.
+                // Now and then a place far off, measured by the arc cosine, and rarely
+                // one beyond the pole, which no declination test may pass over.
                 Extended dek = 30.0L + static_cast<Extended>(streuung(zufall));
                 if (wuerfel(zufall) < 15) {
                     ra = static_cast<Extended>(wuerfel(zufall)) * 3.6L;
                     dek = static_cast<Extended>(wuerfel(zufall)) * 1.8L - 89.0L;
                 }
+                if (wuerfel(zufall) < 3) dek = 150.0L - dek;
                 const Extended z = gemischteZeit
                                        ? 20.0L + static_cast<Extended>(wuerfel(zufall) % 2) / 100.0L
                                        : zeit;
