@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "astro/PNULIB.hpp"
+#include "engine/Helligkeitsordnung.hpp"
 #include "engine/ZenaroDef.hpp"
 
 namespace zenaro {
@@ -114,11 +115,5 @@ void EphemerideAllerObjekte();
 // last day); this allowance in centuries (1e-9 days, far below any step) keeps it
 // in. The ephemeris and the conjunction search test their stop with it.
 constexpr Extended Zeittoleranz = 1e-9L / 36525.0L;
-
-// The sort of the all-objects mode: rows 1..AnzahlZeilen ascending by Hell by the
-// exchange procedure of the all-objects list (for i = 1..n, for j = 1..n-1: exchange
-// rows i and j when Hell of row j is above Hell of row i), which fixes the order of
-// equal magnitudes.
-void NachHelligkeitOrdnen();
 
 }  // namespace zenaro
