@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <stdexcept>
 #include <system_error>
 #include <utility>
 
@@ -80,6 +81,7 @@ void TArbeitsgruppe::Arbeiten() {
 }
 
 void TArbeitsgruppe::Abwarten(std::size_t k, const std::function<void()>& waehrenddessen) {
+    if (k >= anzahl_) throw std::out_of_range("no such task");
     if (arbeiter_.empty()) {
         // On the calling thread, each task when its turn comes.
         while (naechste_ <= k && naechste_ < anzahl_) {

@@ -38,7 +38,7 @@ public:
 
     // Waits until task k has run, calling `waehrenddessen` (when given) whenever the
     // wait has lasted another 40 ms, and throws what escaped the task. The tasks are
-    // to be taken in ascending order.
+    // to be taken in ascending order; a number beyond them throws std::out_of_range.
     void Abwarten(std::size_t k, const std::function<void()>& waehrenddessen = {});
 
 private:

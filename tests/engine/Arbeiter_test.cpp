@@ -54,6 +54,7 @@ TEST_F(Arbeitsgruppe, ResultsAreTakenInOrderAndAnErrorWhereItsTaskIsTaken) {
             ASSERT_EQ(quadrat[k], static_cast<long>(k * k));
         }
         EXPECT_THROW(gruppe.Abwarten(150), std::runtime_error);
+        EXPECT_THROW(gruppe.Abwarten(200), std::out_of_range);
     }
 }
 
