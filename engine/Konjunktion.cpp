@@ -127,7 +127,9 @@ struct TPaar {
 // degrees the positions on the sphere are also ordered by declination, so that for a
 // position only those within radius + 2 degrees of its declination are looked at:
 // every other one lies more than radius + 1 degrees away in declination, where
-// SicherAusserhalb passes it over unmeasured anyway.
+// SicherAusserhalb passes it over unmeasured anyway. With a radius of at most 18
+// degrees a pair of positions on the sphere is also passed over when it is certainly
+// too far apart in right ascension (see WeitImRektaszension).
 class TPaarsuche {
 public:
     TPaarsuche(const TKonjPosition* pos, std::int32_t n, Extended radius)
@@ -175,16 +177,34 @@ private:
         Extended Cos = 1.0L;
     };
 
+    // Whether Winkelabstand would give more than the radius for two places on the
+    // sphere (|declination| <= 90), judged without measuring, for a radius of at most
+    // 18 degrees. Where the arc cosine measures (|c| < 0.95) it gives more than
+    // arccos 0.95 = 18.19 degrees. Where the flat formula measures, its result (not
+    // folded: it stays below 180 when it is within the radius) is at least
+    // |cos m| * |d alpha|, with d alpha the right-ascension difference brought into
+    // [-180, 180] as there and m the mean declination, whose cosine is at least the
+    // smaller of the two declinations' (the cosine is concave between -90 and 90).
+    // The allowances cover the rounding of the cosines and of the product.
+    bool WeitImRektaszension(const TWinkel& wa, const TWinkel& wb) const {
+        if (!(radius_ <= 18.0L)) return false;
+        const Extended kleinsterCosinus = std::min(wa.Cos, wb.Cos) - 1e-15L;
+        const Extended dAlpha = std::fabs(std::remainder(wb.Alpha - wa.Alpha, 360.0L));
+        return kleinsterCosinus * dAlpha > radius_ + 1e-9L;
+    }
+
     void Messen(std::int32_t a, std::int32_t b, std::vector<TPaar>& paare) const {
         if (a == b) return;
         const TKonjPosition& pa = pos_[a - 1];
         const TKonjPosition& pb = pos_[b - 1];
         // Pairs too far apart in declination are passed over unmeasured.
         if (SicherAusserhalb(pa.Dek, pb.Dek, radius_)) return;
-        // Row b comes first: c = sin da sin db + cos da cos db cos(ab - aa) as
-        // written, the products being the same in either order.
         const TWinkel& wa = winkel_[a - 1];
         const TWinkel& wb = winkel_[b - 1];
+        if (std::fabs(pa.Dek) <= 90.0L && std::fabs(pb.Dek) <= 90.0L && WeitImRektaszension(wa, wb))
+            return;
+        // Row b comes first: c = sin da sin db + cos da cos db cos(ab - aa) as
+        // written, the products being the same in either order.
         const Extended d =
             Winkelabstand(wb.Alpha, pb.Dek, wa.Alpha, pa.Dek, wb.Sin, wb.Cos, wa.Sin, wa.Cos);
         if (!(d <= radius_)) return;

@@ -235,8 +235,9 @@ TEST_F(KonjPaare, UnmeasurablePlacesAndAnEmptyInstantRecordNothing) {
 }
 
 TEST_F(KonjPaare, RecordsTheSameRowsAsLookingThroughTheWholeTable) {
-    // Random instants: clusters around 0 h so that many pairs fall within the
-    // radius, times that repeat (steps below a minute give one date and time to
+    // Random instants: clusters around 0 h (at declination 30, now and then 80,
+    // where the cosines of the two declinations differ more) so that many pairs fall
+    // within the radius, times that repeat (steps below a minute give one date and time to
     // several instants), and now and then positions out of object order or an
     // object twice, so that every case of the duplicate test is met.
     // Radii from small to beyond 90 degrees: the pairs measured by the arc cosine are
@@ -264,7 +265,8 @@ TEST_F(KonjPaare, RecordsTheSameRowsAsLookingThroughTheWholeTable) {
                 if (ra >= 360.0L) ra -= 360.0L;
                 // Now and then a place far off, measured by the arc cosine, and rarely
                 // one beyond the pole, which no declination test may pass over.
-                Extended dek = 30.0L + static_cast<Extended>(streuung(zufall));
+                Extended dek =
+                    (durchgang % 3 == 0 ? 80.0L : 30.0L) + static_cast<Extended>(streuung(zufall));
                 if (wuerfel(zufall) < 15) {
                     ra = static_cast<Extended>(wuerfel(zufall)) * 3.6L;
                     dek = static_cast<Extended>(wuerfel(zufall)) * 1.8L - 89.0L;
