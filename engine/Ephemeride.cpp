@@ -673,7 +673,9 @@ void Aufruf(TZeilenAllerObjekte* alle, THelligkeitsordnung* ordnung) {
 void EphemerideBerechnen() { Aufruf(nullptr, nullptr); }
 
 void EphemerideAllerObjekte() {
-    const std::int32_t anzahl = std::clamp(AnzahlObjekte, 0, MaxObjekte);
+    // A count beyond the table reaches the slot after it, whose range-check error ends
+    // the mode as it would call by call.
+    const std::int32_t anzahl = std::clamp(AnzahlObjekte, 0, MaxObjekte + 1);
     // What every call shares, the location and the instants of the range, is set up
     // once; when that fails, the first call raises the error itself.
     std::optional<TZeilenAllerObjekte> vorrat;

@@ -461,7 +461,9 @@ void KonjunktionenSuchen() {
 
     const AktObjektMerken merken;
     TBahnen bahnen;
-    const std::int32_t objekte = std::max(AnzahlObjekte, 0);
+    // A count beyond the table reaches the slot after it, whose range-check error ends
+    // the search as it would in order.
+    const std::int32_t objekte = std::clamp(AnzahlObjekte, 0, MaxObjekte + 1);
     bahnen.Bahn.resize(static_cast<std::size_t>(objekte));
     bahnen.Fehler.resize(static_cast<std::size_t>(objekte));
     for (std::int32_t i = 1; i <= objekte; ++i) {

@@ -747,6 +747,16 @@ TEST_F(KonjSuche, OnSeveralThreadsTheSearchRecordsWhatTheSearchStepByStepRecords
     const TSuche fehler = WieSchrittFuerSchritt();
     EXPECT_FALSE(fehler.Fehler.empty());
     EXPECT_EQ(AktObjekt, 3);
+
+    // A count of objects beyond the table ends at the slot after it, with the
+    // positions of all the table holds.
+    for (std::int32_t i = 1; i <= MaxObjekte; ++i) Objekte[i] = Komet(static_cast<Extended>(i));
+    AnzahlObjekte = MaxObjekte + 5;
+    Bereich(2024, 4, 15, 0.0L, 2024, 4, 15, 0.0L, 1, 0.0L);
+    const TSuche jenseits = WieSchrittFuerSchritt();
+    EXPECT_NE(jenseits.Fehler.find("1001"), std::string::npos) << jenseits.Fehler;
+    EXPECT_EQ(jenseits.Positionen.size(), static_cast<std::size_t>(MaxObjekte));
+    AnzahlObjekte = MaxObjekte;
 }
 
 TEST_F(KonjSuche, OnSeveralThreadsAFullTableEndsTheSearchAtTheSamePair) {
