@@ -155,16 +155,21 @@ public:
     void PaareVon(std::int32_t a, std::vector<TPaar>& paare) {
         const Extended dekA = pos_[a - 1].Dek;
         if (!band_ || !(std::fabs(dekA) <= 90.0L)) {
-            for (std::int32_t b = 1; b <= n_; ++b) Messen(a, b, paare);
+            for (std::int32_t b = 1; b <= n_; ++b)
+                if (!Uebergehen(a, b)) Messen(a, b, paare);
             return;
         }
-        auswahl_ = immer_;
+        // The positions near in declination that are not passed over, then measured in
+        // the order of b.
+        auswahl_.clear();
+        for (const std::int32_t b : immer_)
+            if (!Uebergehen(a, b)) auswahl_.push_back(b);
         const Extended breite = radius_ + 2.0L;
         if (breite >= 0.0L) {
             const auto von = std::lower_bound(nachDek_.begin(), nachDek_.end(),
                                               std::make_pair(dekA - breite, std::int32_t{0}));
             for (auto e = von; e != nachDek_.end() && e->first <= dekA + breite; ++e)
-                auswahl_.push_back(e->second);
+                if (!Uebergehen(a, e->second)) auswahl_.push_back(e->second);
         }
         std::sort(auswahl_.begin(), auswahl_.end());
         for (const std::int32_t b : auswahl_) Messen(a, b, paare);
@@ -193,16 +198,22 @@ private:
         return kleinsterCosinus * dAlpha > radius_ + 1e-9L;
     }
 
-    void Messen(std::int32_t a, std::int32_t b, std::vector<TPaar>& paare) const {
-        if (a == b) return;
+    // Whether the pair (a, b) is passed over unmeasured: a position with itself, a pair
+    // too far apart in declination, or on the sphere too far apart in right ascension.
+    bool Uebergehen(std::int32_t a, std::int32_t b) const {
+        if (a == b) return true;
         const TKonjPosition& pa = pos_[a - 1];
         const TKonjPosition& pb = pos_[b - 1];
-        // Pairs too far apart in declination are passed over unmeasured.
-        if (SicherAusserhalb(pa.Dek, pb.Dek, radius_)) return;
+        if (SicherAusserhalb(pa.Dek, pb.Dek, radius_)) return true;
+        return std::fabs(pa.Dek) <= 90.0L && std::fabs(pb.Dek) <= 90.0L &&
+               WeitImRektaszension(winkel_[a - 1], winkel_[b - 1]);
+    }
+
+    void Messen(std::int32_t a, std::int32_t b, std::vector<TPaar>& paare) const {
+        const TKonjPosition& pa = pos_[a - 1];
+        const TKonjPosition& pb = pos_[b - 1];
         const TWinkel& wa = winkel_[a - 1];
         const TWinkel& wb = winkel_[b - 1];
-        if (std::fabs(pa.Dek) <= 90.0L && std::fabs(pb.Dek) <= 90.0L && WeitImRektaszension(wa, wb))
-            return;
         // Row b comes first: c = sin da sin db + cos da cos db cos(ab - aa) as
         // written, the products being the same in either order.
         const Extended d =
