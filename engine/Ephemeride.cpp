@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
 #include <limits>
 #include <numeric>
+#include <optional>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -17,9 +20,11 @@
 #include "astro/Sternb.hpp"
 #include "astro/TIMLIB.hpp"
 #include "engine/Abstand.hpp"
+#include "engine/Arbeiter.hpp"
 #include "engine/AufUntergang.hpp"
 #include "engine/Durchgaenge.hpp"
 #include "engine/Fortschritt.hpp"
+#include "engine/Helligkeitsordnung.hpp"
 #include "engine/Hilfen.hpp"
 #include "engine/Topozentrisch.hpp"
 
@@ -95,63 +100,24 @@ void MondOrt(Extended T, Extended& alpha, Extended& delta) {
     CARTTOSPH(x, y, z, r, delta, alpha);
 }
 
-// Rising, setting, culmination and best time of the last row's local date. They
-// depend on nothing of the row but its date (besides the object and location of the
-// computation, the zone and the twilight altitude), so the rows of one date in a
-// computation in steps of less than a day share them: the same values as searched
-// again for each row.
-struct TTagesEreignisse {
-    bool Gueltig = false;
-    std::int32_t Tag = 0, Monat = 0, Jahr = 0;
-    Extended Zone = 0.0L;
-    std::int32_t Daemmerung = 0;
-    Extended Aufgang = 0.0L, Untergang = 0.0L, Kulmination = 0.0L, KulmHoehe = 0.0L;
-    Extended TOpt = 0.0L, TOptHoehe = 0.0L;
-    ShortString<2> TOptMond;
-};
-
-void TagesEreignisse(TEphemeridenZeile& Zeile, const TBahnDaten& Bahn, const TOrt& Ort,
-                     TTagesEreignisse& e) {
-    if (e.Gueltig && e.Tag == Zeile.Tag && e.Monat == Zeile.Monat && e.Jahr == Zeile.Jahr &&
-        e.Zone == ZonenOffset && std::signbit(e.Zone) == std::signbit(ZonenOffset) &&
-        e.Daemmerung == DaemmerungsHoehe) {
-        Zeile.Aufgang = e.Aufgang;
-        Zeile.Untergang = e.Untergang;
-        Zeile.Kulmination = e.Kulmination;
-        Zeile.KulmHoehe = e.KulmHoehe;
-        Zeile.TOpt = e.TOpt;
-        Zeile.TOptHoehe = e.TOptHoehe;
-        Zeile.TOptMond = e.TOptMond;
-        return;
-    }
-    e.Gueltig = false;
-    e.Zone = ZonenOffset;
-    e.Daemmerung = DaemmerungsHoehe;
-    AufUntergangBerechnen(Zeile, Bahn, Ort);
-    KulminationBerechnen(Zeile, Bahn, Ort);
-    e.Tag = Zeile.Tag;
-    e.Monat = Zeile.Monat;
-    e.Jahr = Zeile.Jahr;
-    e.Aufgang = Zeile.Aufgang;
-    e.Untergang = Zeile.Untergang;
-    e.Kulmination = Zeile.Kulmination;
-    e.KulmHoehe = Zeile.KulmHoehe;
-    e.TOpt = Zeile.TOpt;
-    e.TOptHoehe = Zeile.TOptHoehe;
-    e.TOptMond = Zeile.TOptMond;
-    e.Gueltig = true;
+// The row's local calendar date and local hour of the instant T (centuries).
+void OrtszeitBestimmen(Extended T, std::int32_t& tag, std::int32_t& monat, std::int32_t& jahr,
+                       Extended& stunde) {
+    MJDTODATE(T * 36525.0L + 51544.5L + ZonenOffset / 24.0L, tag, monat, jahr, stunde);
 }
 
-// One row of the current object at the instant T (centuries) / MJD (universal time).
-TEphemeridenZeile ZeileBerechnen(const TBahnDaten& Bahn, const TOrt& Ort, Extended T, Extended MJD,
-                                 TTagesEreignisse& Ereignisse) {
+// One row of the object `objekt` at the instant T (centuries) / MJD (universal time):
+// every field but the events of the day and the passage. The Moon grade reads the
+// engine's copies of the location, set by the caller.
+TEphemeridenZeile ZeileBerechnen(const TBahnDaten& Bahn, const TOrt& Ort, std::int32_t objekt,
+                                 Extended T, Extended MJD) {
     const Extended phi = Ort.Breite;
     const Extended lambda = Ort.Laenge;
 
     // Local date and time of the instant.
     std::int32_t tag = 0, monat = 0, jahr = 0;
     Extended stunde = 0.0L;
-    MJDTODATE(T * 36525.0L + 51544.5L + ZonenOffset / 24.0L, tag, monat, jahr, stunde);
+    OrtszeitBestimmen(T, tag, monat, jahr, stunde);
 
     // Pass at t + 1 h (the date is not advanced when the hour passes 24).
     const Extended T1 = T + EineStundeInJahrhunderten;
@@ -176,14 +142,12 @@ TEphemeridenZeile ZeileBerechnen(const TBahnDaten& Bahn, const TOrt& Ort, Extend
     const Extended mondAbstand = Winkelabstand(alphaMond, deltaMond, ra, dek);
 
     TEphemeridenZeile Zeile{};
-    Zeile.ObjektNr = AktObjekt;
+    Zeile.ObjektNr = objekt;
     Zeile.Distanz = 999.0L;
     Zeile.Jahr = jahr;
     Zeile.Monat = monat;
     Zeile.Tag = tag;
     Zeile.Wochentag = Wochentage[Wochentag(jahr, monat, tag)];
-    AktOrtBreite = phi;
-    AktOrtLaenge = lambda;
     MondStoerung(jahr, monat, tag, stunde, ZonenOffset, Zeile.MondKlasse);
     Zeile.Zeit = StundenPunktMinuten(stunde);
     // Hourly motion; a step across 0 h is taken the short way round.
@@ -201,14 +165,29 @@ TEphemeridenZeile ZeileBerechnen(const TBahnDaten& Bahn, const TOrt& Ort, Extend
     Zeile.MondAbstand = mondAbstand;
     Zeile.Phase = phase;
     Zeile.Elongation = elongation;
-
-    TagesEreignisse(Zeile, Bahn, Ort, Ereignisse);
-
     Zeile.Hell = m;
     Zeile.HellAenderung = m - m1;
-
-    if (DeepSkyAnzeigen) DurchgangSuchen(Zeile);
     return Zeile;
+}
+
+// Rising, setting, culmination and best time of the row's local date. They depend
+// on nothing of the row but its date (besides the object and location of the
+// computation, the zone and the twilight altitude), so they are searched for the
+// first row of each date of a computation and taken over by its further rows of
+// that date: the same values as searched again for each row.
+void TagesEreignisseSuchen(TEphemeridenZeile& Zeile, const TBahnDaten& Bahn, const TOrt& Ort) {
+    AufUntergangBerechnen(Zeile, Bahn, Ort);
+    KulminationBerechnen(Zeile, Bahn, Ort);
+}
+
+void TagesEreignisseUebernehmen(TEphemeridenZeile& Zeile, const TEphemeridenZeile& Erste) {
+    Zeile.Aufgang = Erste.Aufgang;
+    Zeile.Untergang = Erste.Untergang;
+    Zeile.Kulmination = Erste.Kulmination;
+    Zeile.KulmHoehe = Erste.KulmHoehe;
+    Zeile.TOpt = Erste.TOpt;
+    Zeile.TOptHoehe = Erste.TOptHoehe;
+    Zeile.TOptMond = Erste.TOptMond;
 }
 
 }  // namespace
@@ -390,24 +369,236 @@ Extended StundenPunktMinuten(Extended h) {
     return stunden + minuten / 100.0L;
 }
 
-void NachHelligkeitOrdnen() {
-    const std::int32_t n = std::clamp(AnzahlZeilen, 0, MaxZeilen);
-    // The exchange procedure runs on the magnitudes with the row numbers beside them;
-    // the rows themselves are moved once at the end. The comparisons and exchanges are
-    // those of the procedure on whole rows, so the order (ties included) is the same.
-    std::vector<std::pair<Extended, std::int32_t>> folge(static_cast<std::size_t>(n) + 1);
-    for (std::int32_t i = 1; i <= n; ++i) folge[i] = {Ephemeride[i].Hell, i};
-    for (std::int32_t i = 1; i <= n; ++i)
-        for (std::int32_t j = 1; j <= n - 1; ++j)
-            if (folge[j].first > folge[i].first) std::swap(folge[i], folge[j]);
-    std::vector<TEphemeridenZeile> zeilen(static_cast<std::size_t>(n) + 1);
-    for (std::int32_t i = 1; i <= n; ++i) zeilen[i] = Ephemeride[folge[i].second];
-    for (std::int32_t i = 1; i <= n; ++i) Ephemeride[i] = zeilen[i];
+namespace {
+
+// The time range of the calculation parameters, universal time: start and stop as
+// day numbers and in centuries, the step in days and in centuries.
+struct TBereich {
+    Extended MJDStart = 0.0L, TStart = 0.0L, MJDStop = 0.0L, TStop = 0.0L;
+    Extended SchrittTage = 0.0L, SchrittT = 0.0L;
+};
+
+TBereich BereichBestimmen() {
+    TBereich b;
+    b.MJDStart = DATETOMJD(StartTag, StartMonat, StartJahr, StartStunde) - ZonenOffset / 24.0L;
+    b.TStart = (b.MJDStart - 51544.5L) / 36525.0L;
+    b.MJDStop = DATETOMJD(StopTag, StopMonat, StopJahr, StopStunde) - ZonenOffset / 24.0L;
+    b.TStop = (b.MJDStop - 51544.5L) / 36525.0L;
+    b.SchrittTage = SchrittweiteTage + SchrittweiteStunden / 24.0L;
+    b.SchrittT = b.SchrittTage / 36525.0L;
+    return b;
 }
 
-void EphemerideBerechnen() {
+// One instant of a range. The first instant of each local date in the range has its
+// row search the events of the day; the further rows of that date take them over.
+struct TZeitpunkt {
+    Extended T = 0.0L;
+    Extended MJD = 0.0L;
+    bool ErsterDesTages = true;
+};
+
+// The instants of a range, at most `hoechstens` of them; Weiter tells that the range
+// goes on beyond them.
+struct TZeitreihe {
+    std::vector<TZeitpunkt> Zeitpunkte;
+    bool Weiter = false;
+};
+
+// From the start, the step added again and again (so every instant is the sum the
+// computation in order arrives at), while the instant lies at or before the stop
+// within Zeittoleranz. A step too small to move the instant (or none at all) would
+// repeat the same row until the table is full: the range ends after it.
+TZeitreihe ZeitreiheBilden(const TBereich& b, std::size_t hoechstens) {
+    TZeitreihe reihe;
+    Extended T = b.TStart;
+    Extended MJD = b.MJDStart;
+    std::int32_t tagVorher = 0, monatVorher = 0, jahrVorher = 0;
+    while (T <= b.TStop + Zeittoleranz) {
+        if (reihe.Zeitpunkte.size() >= hoechstens) {
+            reihe.Weiter = true;
+            break;
+        }
+        TZeitpunkt z;
+        z.T = T;
+        z.MJD = MJD;
+        std::int32_t tag = 0, monat = 0, jahr = 0;
+        Extended stunde = 0.0L;
+        try {
+            OrtszeitBestimmen(T, tag, monat, jahr, stunde);
+        } catch (const ELaufzeitfehler&) {
+            // The row of this instant raises the error itself; none follows it.
+            reihe.Zeitpunkte.push_back(z);
+            break;
+        }
+        z.ErsterDesTages = reihe.Zeitpunkte.empty() || tag != tagVorher || monat != monatVorher ||
+                           jahr != jahrVorher;
+        reihe.Zeitpunkte.push_back(z);
+        tagVorher = tag;
+        monatVorher = monat;
+        jahrVorher = jahr;
+
+        const Extended TVorher = T;
+        T += b.SchrittT;
+        MJD += b.SchrittTage;
+        if (!(T > TVorher)) break;
+    }
+    return reihe;
+}
+
+bool OrtEndlich(const TOrt& Ort) { return Endlich(Ort.Breite) && Endlich(Ort.Laenge); }
+
+void OrtPruefen(const TOrt& Ort) {
+    if (!OrtEndlich(Ort))
+        Laufzeitfehler(FehlerUngueltigeGleitkommaoperation,
+                       (Englisch ? "location \"" : "Ort \"") + Ort.Name.Text() +
+                           (Englisch ? "\": latitude or longitude is not a finite number"
+                                     : "\": Breite oder Laenge ist keine endliche Zahl"));
+}
+
+bool Gleich(Extended a, Extended b) { return a == b && std::signbit(a) == std::signbit(b); }
+
+// The engine's copies of the location, which the Moon grade reads: set before any
+// row is computed, and written only when they change, so that a call of the
+// all-objects mode leaves them untouched while the rows computed ahead read them.
+void OrtFuerMondgradSetzen(const TOrt& Ort) {
+    if (!Gleich(AktOrtBreite, Ort.Breite)) AktOrtBreite = Ort.Breite;
+    if (!Gleich(AktOrtLaenge, Ort.Laenge)) AktOrtLaenge = Ort.Laenge;
+}
+
+// A row of the object at an instant of the range, the events of the day searched
+// when it is the first of its date.
+TEphemeridenZeile ZeileAmZeitpunkt(const TBahnDaten& Bahn, const TOrt& Ort, std::int32_t objekt,
+                                   const TZeitpunkt& z) {
+    TEphemeridenZeile zeile = ZeileBerechnen(Bahn, Ort, objekt, z.T, z.MJD);
+    if (z.ErsterDesTages) TagesEreignisseSuchen(zeile, Bahn, Ort);
+    return zeile;
+}
+
+// The rows of a call, computed ahead on the worker threads and handed over in row
+// order: Abwarten(k) waits for row k, processing window messages meanwhile; Zeile(k)
+// then gives it, or throws the error its computation raised.
+class TZeilenquelle {
+public:
+    virtual ~TZeilenquelle() = default;
+    virtual void Abwarten(std::size_t k) = 0;
+    virtual const TEphemeridenZeile& Zeile(std::size_t k) = 0;
+};
+
+// The rows of one object over its range, one task per row.
+class TZeilenEinesObjekts final : public TZeilenquelle {
+public:
+    TZeilenEinesObjekts(const TBahnDaten& Bahn, const TOrt& Ort, std::int32_t objekt,
+                        const TZeitreihe& reihe, std::size_t anzahl)
+        : bahn_(Bahn),
+          ort_(Ort),
+          objekt_(objekt),
+          reihe_(reihe),
+          zeilen_(anzahl),
+          fehler_(anzahl),
+          gruppe_(anzahl, [this](std::size_t k) {
+              try {
+                  zeilen_[k] = ZeileAmZeitpunkt(bahn_, ort_, objekt_, reihe_.Zeitpunkte[k]);
+              } catch (...) {
+                  fehler_[k] = std::current_exception();
+              }
+          }) {}
+
+    void Abwarten(std::size_t k) override { gruppe_.Abwarten(k, NachrichtenVerarbeiten); }
+    const TEphemeridenZeile& Zeile(std::size_t k) override {
+        if (fehler_[k]) std::rethrow_exception(fehler_[k]);
+        return zeilen_[k];
+    }
+
+private:
+    const TBahnDaten& bahn_;
+    const TOrt& ort_;
+    std::int32_t objekt_;
+    const TZeitreihe& reihe_;
+    std::vector<TEphemeridenZeile> zeilen_;
+    std::vector<std::exception_ptr> fehler_;
+    TArbeitsgruppe gruppe_;  // last: its threads end before the rows go
+};
+
+// The rows of every object of the all-objects mode, one task per object. Object o's
+// call has room for the rows left after those of the objects before it.
+class TZeilenAllerObjekte {
+public:
+    TZeilenAllerObjekte(const TOrt& Ort, TZeitreihe reihe, std::int32_t objekte,
+                        std::int32_t zeilenVorher)
+        : ort_(Ort), reihe_(std::move(reihe)), ergebnisse_(static_cast<std::size_t>(objekte)) {
+        const std::int64_t n = static_cast<std::int64_t>(reihe_.Zeitpunkte.size());
+        for (std::int32_t o = 1; o <= objekte; ++o) {
+            const std::int64_t platz = std::int64_t{MaxZeilen} - zeilenVorher - (o - 1) * n;
+            ergebnisse_[static_cast<std::size_t>(o - 1)].Anzahl =
+                static_cast<std::size_t>(std::clamp<std::int64_t>(platz, 0, n));
+        }
+        gruppe_.emplace(ergebnisse_.size(), [this](std::size_t i) { Rechnen(i); });
+    }
+
+    const TZeitreihe& Reihe() const { return reihe_; }
+
+    // The source of object o's call.
+    TZeilenquelle& Quelle(std::int32_t o) {
+        quelle_.objekt = o;
+        return quelle_;
+    }
+
+private:
+    struct TErgebnis {
+        std::size_t Anzahl = 0;
+        std::vector<TEphemeridenZeile> Zeilen;
+        std::exception_ptr Fehler;  // raised by the row after the last in Zeilen
+    };
+
+    class TQuelle final : public TZeilenquelle {
+    public:
+        explicit TQuelle(TZeilenAllerObjekte& alle) : alle_(alle) {}
+        void Abwarten(std::size_t) override {
+            alle_.gruppe_->Abwarten(static_cast<std::size_t>(objekt - 1), NachrichtenVerarbeiten);
+        }
+        const TEphemeridenZeile& Zeile(std::size_t k) override {
+            const TErgebnis& e = alle_.ergebnisse_[static_cast<std::size_t>(objekt - 1)];
+            if (k < e.Zeilen.size()) return e.Zeilen[k];
+            if (e.Fehler) std::rethrow_exception(e.Fehler);
+            throw std::logic_error("row not computed ahead");
+        }
+        std::int32_t objekt = 0;
+
+    private:
+        TZeilenAllerObjekte& alle_;
+    };
+
+    void Rechnen(std::size_t i) {
+        TErgebnis& e = ergebnisse_[i];
+        try {
+            const std::int32_t objekt = static_cast<std::int32_t>(i) + 1;
+            TBahnDaten bahn;
+            BahnVorbereiten(Objekte[objekt], bahn);
+            e.Zeilen.reserve(e.Anzahl);
+            for (std::size_t k = 0; k < e.Anzahl; ++k)
+                e.Zeilen.push_back(ZeileAmZeitpunkt(bahn, ort_, objekt, reihe_.Zeitpunkte[k]));
+        } catch (...) {
+            e.Fehler = std::current_exception();
+        }
+    }
+
+    TOrt ort_;
+    TZeitreihe reihe_;
+    std::vector<TErgebnis> ergebnisse_;
+    TQuelle quelle_{*this};
+    std::optional<TArbeitsgruppe> gruppe_;  // last: its threads end before the results go
+};
+
+// One call of the ephemeris for the current object AktObjekt, as documented: the
+// set-up, the rows of the range appended in order with the passage search (which
+// may write a star's constellation into the catalogue, so it runs here, in row
+// order), the progress window stepped and window messages processed after each row,
+// the end. The rows themselves come computed ahead: from `alle` in the all-objects
+// mode, otherwise from worker threads started here. The sort of the all-objects mode
+// goes to `ordnung` when given.
+void Aufruf(TZeilenAllerObjekte* alle, THelligkeitsordnung* ordnung) {
     if (AnzahlZeilen == 0) EphemerideVoll = false;
-    const bool alle = AlleObjekteModus;
+    const bool alleObjekte = AlleObjekteModus;
     IFortschrittsanzeige& fortschritt = Fortschrittsanzeige();
     // The name for error texts, once the object is known.
     ShortString<60> name;
@@ -422,58 +613,104 @@ void EphemerideBerechnen() {
         const TOrt Ort = Orte[AktOrt];
         TBahnDaten Bahn;
         BahnVorbereiten(Element, Bahn);
-        if (!(Endlich(Ort.Breite) && Endlich(Ort.Laenge)))
-            Laufzeitfehler(FehlerUngueltigeGleitkommaoperation,
-                           (Englisch ? "location \"" : "Ort \"") + Ort.Name.Text() +
-                               (Englisch ? "\": latitude or longitude is not a finite number"
-                                         : "\": Breite oder Laenge ist keine endliche Zahl"));
+        OrtPruefen(Ort);
+        OrtFuerMondgradSetzen(Ort);
+        const TBereich bereich = BereichBestimmen();
 
-        const Extended MJDStart =
-            DATETOMJD(StartTag, StartMonat, StartJahr, StartStunde) - ZonenOffset / 24.0L;
-        const Extended TStart = (MJDStart - 51544.5L) / 36525.0L;
-        const Extended MJDStop =
-            DATETOMJD(StopTag, StopMonat, StopJahr, StopStunde) - ZonenOffset / 24.0L;
-        const Extended TStop = (MJDStop - 51544.5L) / 36525.0L;
-        const Extended schrittTage = SchrittweiteTage + SchrittweiteStunden / 24.0L;
-        const Extended schrittT = schrittTage / 36525.0L;
-
-        if (!alle || AktObjekt == 1) {
+        if (!alleObjekte || AktObjekt == 1) {
             fortschritt.SetzeBereich(
-                0, alle ? AnzahlObjekte : AnzahlSchritte(MJDStop - MJDStart, schrittTage), 1);
+                0,
+                alleObjekte
+                    ? AnzahlObjekte
+                    : AnzahlSchritte(bereich.MJDStop - bereich.MJDStart, bereich.SchrittTage),
+                1);
             fortschritt.SetzeFarbe(0xFFFF00u);
             fortschritt.SetzePosition(0);
             fortschritt.Zeigen();
         }
 
-        Extended T = TStart;
-        Extended MJD = MJDStart;
-        TTagesEreignisse ereignisse;
-        while (T <= TStop + Zeittoleranz) {
+        const std::size_t platz =
+            static_cast<std::size_t>(MaxZeilen - std::clamp(AnzahlZeilen, 0, MaxZeilen));
+        std::optional<TZeitreihe> eigeneReihe;
+        const TZeitreihe& reihe =
+            alle != nullptr ? alle->Reihe() : eigeneReihe.emplace(ZeitreiheBilden(bereich, platz));
+        const std::size_t anzahl = std::min(platz, reihe.Zeitpunkte.size());
+        std::optional<TZeilenEinesObjekts> eigeneZeilen;
+        TZeilenquelle& quelle = alle != nullptr
+                                    ? alle->Quelle(AktObjekt)
+                                    : eigeneZeilen.emplace(Bahn, Ort, AktObjekt, reihe, anzahl);
+
+        TEphemeridenZeile ersteDesTages;
+        for (std::size_t k = 0; k < reihe.Zeitpunkte.size() || reihe.Weiter; ++k) {
+            // Rows stop at the table's capacity: as computed ahead, or as reached by what
+            // ran while messages were processed (also while the row was awaited).
+            if (AnzahlZeilen >= MaxZeilen || k >= anzahl) {
+                EphemerideVoll = true;
+                break;
+            }
+            quelle.Abwarten(k);
             if (AnzahlZeilen >= MaxZeilen) {
                 EphemerideVoll = true;
                 break;
             }
-            const TEphemeridenZeile Zeile = ZeileBerechnen(Bahn, Ort, T, MJD, ereignisse);
+            TEphemeridenZeile Zeile = quelle.Zeile(k);
+            if (reihe.Zeitpunkte[k].ErsterDesTages)
+                ersteDesTages = Zeile;
+            else
+                TagesEreignisseUebernehmen(Zeile, ersteDesTages);
+            if (DeepSkyAnzeigen) DurchgangSuchen(Zeile);
             ++AnzahlZeilen;
             Ephemeride[AnzahlZeilen] = Zeile;
-
-            const Extended TVorher = T;
-            T += schrittT;
-            MJD += schrittTage;
             fortschritt.Schritt();
             NachrichtenVerarbeiten();
-            // A step too small to move the instant (or none at all) would repeat the
-            // same row until the table is full.
-            if (!(T > TVorher)) break;
         }
 
-        if (!alle || AktObjekt == AnzahlObjekte) fortschritt.Verbergen();
-        if (alle && NachHelligkeitSortieren && AnzahlZeilen > 0) NachHelligkeitOrdnen();
+        if (!alleObjekte || AktObjekt == AnzahlObjekte) fortschritt.Verbergen();
+        if (alleObjekte && NachHelligkeitSortieren && AnzahlZeilen > 0) {
+            if (ordnung != nullptr)
+                ordnung->Ordnen();
+            else
+                NachHelligkeitOrdnen();
+        }
     } catch (const ELaufzeitfehler& fehler) {
         fortschritt.Verbergen();
         if (!nameBekannt) throw;
         MitObjektWeiterreichen(fehler, name);
     }
+}
+
+}  // namespace
+
+void EphemerideBerechnen() { Aufruf(nullptr, nullptr); }
+
+void EphemerideAllerObjekte() {
+    // A count beyond the table reaches the slot after it, whose range-check error ends
+    // the mode as it would call by call.
+    const std::int32_t anzahl = std::clamp(AnzahlObjekte, 0, MaxObjekte + 1);
+    // What every call shares, the location and the instants of the range, is set up
+    // once; when that fails, the first call raises the error itself.
+    std::optional<TZeilenAllerObjekte> vorrat;
+    try {
+        const TOrt Ort = Orte[AktOrt];
+        if (anzahl > 0 && OrtEndlich(Ort)) {
+            OrtFuerMondgradSetzen(Ort);
+            vorrat.emplace(Ort, ZeitreiheBilden(BereichBestimmen(), MaxZeilen), anzahl,
+                           AnzahlZeilen);
+        }
+    } catch (const ELaufzeitfehler&) {
+    }
+    // The sort after each call orders the magnitudes; the rows move once, at the end.
+    THelligkeitsordnung ordnung;
+    try {
+        for (std::int32_t i = 1; i <= anzahl; ++i) {
+            AktObjekt = i;
+            Aufruf(vorrat ? &*vorrat : nullptr, &ordnung);
+        }
+    } catch (...) {
+        ordnung.Anwenden();
+        throw;
+    }
+    ordnung.Anwenden();
 }
 
 }  // namespace zenaro

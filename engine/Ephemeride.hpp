@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "astro/PNULIB.hpp"
+#include "engine/Helligkeitsordnung.hpp"
 #include "engine/ZenaroDef.hpp"
 
 namespace zenaro {
@@ -98,13 +99,25 @@ extern bool EphemerideVoll;
 // Ephemeride; in the all-objects mode (AlleObjekteModus) the one row of the current
 // object, the rows sorted by magnitude afterwards when NachHelligkeitSortieren is
 // set. Drives the progress window and lets the window system process pending
-// messages once per step. The stop instant belongs to the range; a step too small
-// to move the instant gives one row; rows stop at the table's capacity
-// (EphemerideVoll). Undefined elements, or a location that is not a number, end it
-// with the runtime error 207; every runtime error raised while an object is
-// computed names the object. The progress window is hidden then, and only complete
-// rows are in the table.
+// messages once per step, and every 40 ms while a row is awaited. The stop instant
+// belongs to the range; a step too small to move the instant gives one row; rows
+// stop at the table's capacity (EphemerideVoll). Undefined elements, or a location
+// that is not a number, end it with the runtime error 207; every runtime error
+// raised while an object is computed names the object. The progress window is
+// hidden then, and only complete rows are in the table: those before the row whose
+// computation failed.
+//
+// The rows are computed on Arbeiterzahl() threads and appended in order; the
+// passage search and everything else that depends on the order of the rows runs on
+// the calling thread. The result is the same to the last bit as with one thread.
 void EphemerideBerechnen();
+
+// The all-objects mode: for AktObjekt = 1, 2, ..., AnzahlObjekte (the number at the
+// start) one call of EphemerideBerechnen each, with the rows and the table after
+// each call the same to the last bit, while the objects are computed on all threads
+// ahead of their calls. The first object whose call fails ends it with that error;
+// AktObjekt is left at the last object called.
+void EphemerideAllerObjekte();
 
 // The stop instant is part of a calculation's range. The instants are accumulated
 // by repeated addition of the step, whose rounding can put the stop instant a few
@@ -112,11 +125,5 @@ void EphemerideBerechnen();
 // last day); this allowance in centuries (1e-9 days, far below any step) keeps it
 // in. The ephemeris and the conjunction search test their stop with it.
 constexpr Extended Zeittoleranz = 1e-9L / 36525.0L;
-
-// The sort of the all-objects mode: rows 1..AnzahlZeilen ascending by Hell by the
-// exchange procedure of the all-objects list (for i = 1..n, for j = 1..n-1: exchange
-// rows i and j when Hell of row j is above Hell of row i), which fixes the order of
-// equal magnitudes.
-void NachHelligkeitOrdnen();
 
 }  // namespace zenaro

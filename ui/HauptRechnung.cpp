@@ -113,17 +113,14 @@ private:
 };
 
 // The ephemeris of the current object, or one row per object in the all-objects
-// mode (the number of objects is read at every turn).
+// mode (the objects computed on all cores, their calls made in object order).
 void EphemerideRechnen() {
     if (!AlleObjekteModus) {
         EphemerideBerechnen();
         return;
     }
     TAktObjektMerken merken;
-    for (std::int32_t i = 1; i <= AnzahlObjekte; ++i) {
-        AktObjekt = i;
-        EphemerideBerechnen();
-    }
+    EphemerideAllerObjekte();
 }
 
 void EphemerideAusgeben(TSenke senke, THauptForm* owner) {

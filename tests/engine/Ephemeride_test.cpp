@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <functional>
 #include <limits>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,6 +16,8 @@
 #include "astro/SUNLIB.hpp"
 #include "astro/TIMLIB.hpp"
 #include "engine/Abstand.hpp"
+#include "engine/Arbeiter.hpp"
+#include "engine/Bitgleich.hpp"
 #include "engine/Fortschritt.hpp"
 #include "engine/Rechenbereich.hpp"
 #include "engine/Testort.hpp"
@@ -44,6 +49,16 @@ public:
     void Schritt() override { Ereignisse.push_back("Schritt"); }
     void Verbergen() override { Ereignisse.push_back("Verbergen"); }
     void NachrichtenVerarbeiten() override { Ereignisse.push_back("Nachrichten"); }
+
+    // The events without the processings of messages while a row was awaited (those
+    // not directly after a step), whose number depends on the threads' speed.
+    std::vector<std::string> Folge() const {
+        std::vector<std::string> folge;
+        for (const std::string& e : Ereignisse)
+            if (e != "Nachrichten" || (!folge.empty() && folge.back() == "Schritt"))
+                folge.push_back(e);
+        return folge;
+    }
 };
 
 struct TKomet {
@@ -112,7 +127,7 @@ protected:
 
     std::int32_t Anzahl(const std::string& ereignis) const {
         std::int32_t n = 0;
-        for (const auto& e : protokoll.Ereignisse) n += e == ereignis;
+        for (const auto& e : protokoll.Folge()) n += e == ereignis;
         return n;
     }
 };
@@ -264,7 +279,7 @@ TEST_F(Ephemeride_, OneInstantGivesOneRowAndABarWithMaximumZero) {
     const std::vector<std::string> erwartet = {"Bereich 0 0 1", "Farbe 16776960", "Position 0",
                                                "Zeigen",        "Schritt",        "Nachrichten",
                                                "Verbergen"};
-    EXPECT_EQ(protokoll.Ereignisse, erwartet);
+    EXPECT_EQ(protokoll.Folge(), erwartet);
 }
 
 TEST_F(Ephemeride_, TheStopInstantIsIncludedAndAShortRangeGivesOneRow) {
@@ -590,7 +605,7 @@ TEST_F(Ephemeride_, AllObjectsModeSortsByMagnitudeAndKeepsTheWindowOpen) {
     const std::vector<std::string> erwartet = {
         "Bereich 0 3 1", "Farbe 16776960", "Position 0", "Zeigen",      "Schritt",  "Nachrichten",
         "Schritt",       "Nachrichten",    "Schritt",    "Nachrichten", "Verbergen"};
-    EXPECT_EQ(protokoll.Ereignisse, erwartet);
+    EXPECT_EQ(protokoll.Folge(), erwartet);
 }
 
 TEST_F(Ephemeride_, TheExchangeSortOrdersAnyRows) {
@@ -716,4 +731,257 @@ TEST_F(Ephemeride_, ABrokenBrightnessSetEndsWithAnErrorInsteadOfAWrongMagnitude)
     AnzahlHellParameter = 1;
     EXPECT_EQ(FehlerNummer([] { EphemerideBerechnen(); }), FehlerUngueltigeGleitkommaoperation);
     AnzahlHellParameter = 0;
+}
+
+TEST(NachHelligkeitOrdnen, GivesTheOrderOfTheExchangeProcedureAsWrittenWithManyTies) {
+    // The procedure as written, on whole rows.
+    auto woertlich = [](std::vector<TEphemeridenZeile>& z) {
+        const std::size_t n = z.size();
+        for (std::size_t i = 0; i < n; ++i)
+            for (std::size_t j = 0; j + 1 < n; ++j)
+                if (z[j].Hell > z[i].Hell) std::swap(z[i], z[j]);
+    };
+    auto gleich = [](const std::vector<TEphemeridenZeile>& erwartet) {
+        if (static_cast<std::int32_t>(erwartet.size()) != AnzahlZeilen) return false;
+        for (std::int32_t i = 1; i <= AnzahlZeilen; ++i)
+            if (Ephemeride[i].ObjektNr != erwartet[i - 1].ObjektNr) return false;
+        return true;
+    };
+    // Few distinct magnitudes (both zeros among them), now and then a NaN, which the
+    // procedure never exchanges with anything.
+    const Extended werte[] = {-0.0L, 0.0L, 1.0L, 2.5L, 2.5L, 3.0L, -4.0L, 7.0L};
+    std::mt19937 zufall(11);
+    std::uniform_int_distribution<int> wuerfel(0, 99);
+    for (int fall = 0; fall < 300; ++fall) {
+        SCOPED_TRACE(fall);
+        const int n = wuerfel(zufall) % 41;
+        const bool mitNaN = fall % 10 == 9;
+        std::vector<TEphemeridenZeile> zeilen(static_cast<std::size_t>(n));
+        for (int i = 0; i < n; ++i) {
+            zeilen[i].ObjektNr = i + 1;
+            zeilen[i].Hell =
+                mitNaN && wuerfel(zufall) < 10 ? std::nanl("") : werte[wuerfel(zufall) % 8];
+        }
+        // One sort of all rows.
+        AnzahlZeilen = n;
+        for (int i = 0; i < n; ++i) Ephemeride[i + 1] = zeilen[i];
+        NachHelligkeitOrdnen();
+        std::vector<TEphemeridenZeile> erwartet = zeilen;
+        woertlich(erwartet);
+        ASSERT_TRUE(gleich(erwartet));
+        // The all-objects mode: one row appended and all sorted, again and again.
+        AnzahlZeilen = 0;
+        erwartet.clear();
+        for (int i = 0; i < n; ++i) {
+            Ephemeride[++AnzahlZeilen] = zeilen[i];
+            NachHelligkeitOrdnen();
+            erwartet.push_back(zeilen[i]);
+            woertlich(erwartet);
+            ASSERT_TRUE(gleich(erwartet)) << i;
+        }
+    }
+    AnzahlZeilen = 0;
+}
+
+// ---------------------------------------------------------------------------
+// Rows computed on several threads: the same table as on one, in order, to the
+// last bit, and the same progress window, errors and full table.
+
+namespace {
+
+// What a computation leaves behind.
+struct TLauf {
+    std::vector<TEphemeridenZeile> Zeilen;  // the rows appended
+    std::vector<std::string> Sternbilder;   // of the star catalogue, written by passages
+    std::vector<std::string> Fortschritt;
+    bool Voll = false;
+    std::int32_t Fehler = 0;
+    std::string Fehlertext;
+};
+
+class EphemerideThreads : public Ephemeride_ {
+protected:
+    void TearDown() override {
+        SetzeArbeiterzahl(0);
+        AnzahlNGC = AnzahlIC = AnzahlSterne = 0;
+        AnzahlHellParameter = 0;
+        Ephemeride_::TearDown();
+    }
+
+    // Runs `rechnung` on `arbeiter` threads from a table of `vorher` rows and the star
+    // catalogue as the test set it up.
+    TLauf Lauf(std::int32_t arbeiter, const std::function<void()>& rechnung,
+               std::int32_t vorher = 0) {
+        SetzeArbeiterzahl(arbeiter);
+        for (std::int32_t i = 1; i <= AnzahlSterne; ++i) Sternkatalog[i].Sternbild = "";
+        protokoll.Ereignisse.clear();
+        AnzahlZeilen = vorher;
+        EphemerideVoll = false;
+        TLauf lauf;
+        try {
+            rechnung();
+        } catch (const ELaufzeitfehler& f) {
+            lauf.Fehler = f.Nummer();
+            lauf.Fehlertext = f.what();
+        }
+        for (std::int32_t i = vorher + 1; i <= AnzahlZeilen; ++i)
+            lauf.Zeilen.push_back(Ephemeride[i]);
+        for (std::int32_t i = 1; i <= AnzahlSterne; ++i)
+            lauf.Sternbilder.push_back(Sternkatalog[i].Sternbild.Text());
+        lauf.Fortschritt = protokoll.Folge();
+        lauf.Voll = EphemerideVoll;
+        return lauf;
+    }
+
+    // One thread and eight give the same; returns the one-thread run.
+    TLauf Vergleichen(const std::function<void()>& rechnung, std::int32_t vorher = 0) {
+        const TLauf einer = Lauf(1, rechnung, vorher);
+        const TLauf acht = Lauf(8, rechnung, vorher);
+        EXPECT_EQ(acht.Zeilen.size(), einer.Zeilen.size());
+        for (std::size_t i = 0; i < std::min(einer.Zeilen.size(), acht.Zeilen.size()); ++i)
+            EXPECT_TRUE(test::GleicheZeilen(acht.Zeilen[i], einer.Zeilen[i])) << "row " << i + 1;
+        EXPECT_EQ(acht.Sternbilder, einer.Sternbilder);
+        EXPECT_EQ(acht.Fortschritt, einer.Fortschritt);
+        EXPECT_EQ(acht.Voll, einer.Voll);
+        EXPECT_EQ(acht.Fehler, einer.Fehler);
+        EXPECT_EQ(acht.Fehlertext, einer.Fehlertext);
+        return einer;
+    }
+
+    // Catalogue entries along the rows' places within the passage radius: NGC and IC
+    // objects and stars without a constellation, which the rows that take them fill in.
+    static void KatalogLaengsDerBahn(const std::vector<TEphemeridenZeile>& zeilen) {
+        AnzahlNGC = AnzahlIC = AnzahlSterne = 0;
+        for (std::size_t k = 0; k < zeilen.size(); ++k) {
+            const Extended ra = zeilen[k].RA * 15.0L, dek = zeilen[k].Dek;
+            if (k % 2 == 0) {
+                TDeepSkyObjekt& o = NGCKatalog[++AnzahlNGC];
+                o = TDeepSkyObjekt{};
+                o.Nummer = static_cast<std::int16_t>(100 + k);
+                o.RA = ra + 0.5L;
+                o.Dek = dek;
+                o.Hell = 9.5L;
+            }
+            if (k % 3 == 0) {
+                TDeepSkyObjekt& o = ICKatalog[++AnzahlIC];
+                o = TDeepSkyObjekt{};
+                o.Nummer = static_cast<std::int16_t>(200 + k);
+                o.RA = ra;
+                o.Dek = dek + 0.7L;
+                o.Hell = 99.0L;
+            }
+            TStern& s = Sternkatalog[++AnzahlSterne];
+            s = TStern{};
+            s.Flamsteed = static_cast<std::uint16_t>(k + 1);
+            s.RA = ra - 0.3L;
+            s.Dek = dek - 0.2L;
+            s.Hell = 5.5L;
+        }
+    }
+
+    // Daily rows at 23:00 over 12 days, with passages along the path.
+    void TaeglichMitDurchgaengen() {
+        Bereich(2001, 9, 20, 23.0L, 2001, 10, 1, 23.0L, 1, 0.0L);
+        const TLauf ohne = Lauf(8, EphemerideBerechnen);
+        ASSERT_EQ(ohne.Zeilen.size(), 12u);
+        KatalogLaengsDerBahn(ohne.Zeilen);
+        DeepSkyAnzeigen = true;
+    }
+
+    // Objects of the three reference orbits with several magnitudes, equal ones among
+    // them (twins under other names), for the all-objects mode.
+    static void VieleObjekte(std::int32_t anzahl) {
+        const TKomet* bahnen[] = {&Kurzperiodisch, &Hyperbolisch, &Nahparabolisch};
+        for (std::int32_t i = 1; i <= anzahl; ++i) {
+            TBahnelement e = Element(*bahnen[i % 3], 4.0L + static_cast<Extended>(i % 4));
+            e.Name = "Objekt " + std::to_string(i);
+            Objekte[i] = e;
+        }
+        AnzahlObjekte = anzahl;
+        AlleObjekteModus = true;
+        NachHelligkeitSortieren = true;
+    }
+};
+
+}  // namespace
+
+TEST_F(EphemerideThreads, ARangeGivesTheRowsOfOneThreadInOrder) {
+    TaeglichMitDurchgaengen();
+    const TLauf lauf = Vergleichen(EphemerideBerechnen);
+    ASSERT_EQ(lauf.Zeilen.size(), 12u);
+    std::int32_t mitDurchgang = 0;
+    for (const TEphemeridenZeile& z : lauf.Zeilen) mitDurchgang += z.Distanz != 999.0L;
+    EXPECT_EQ(mitDurchgang, 12);
+    EXPECT_EQ(std::count(lauf.Fortschritt.begin(), lauf.Fortschritt.end(), "Schritt"), 12);
+    EXPECT_EQ(lauf.Fortschritt.back(), "Verbergen");
+
+    // Hourly rows over three dates: the rows of each date share its events.
+    DeepSkyAnzeigen = false;
+    Bereich(2001, 10, 12, 20.0L, 2001, 10, 14, 4.0L, 0, 1.5L);
+    EXPECT_EQ(Vergleichen(EphemerideBerechnen).Zeilen.size(), 22u);
+}
+
+TEST_F(EphemerideThreads, AnErrorInARowLeavesTheRowsBeforeItAsOnOneThread) {
+    // A damaged brightness set that applies from the sixth row on.
+    TaeglichMitDurchgaengen();
+    TBahnDaten bahn;
+    BahnVorbereiten(Objekte[1], bahn);
+    const Extended sechsteZeile = DATETOMJD(25, 9, 2001, 22.0L);
+    HellParameterBenutzen = true;
+    HellParameterListe[1] = Satz("Kurzperiodisch", sechsteZeile - bahn.MJDPerihel - 0.1L, 100.0L,
+                                 std::numeric_limits<Extended>::quiet_NaN(), 5.0L, 2.0L);
+    AnzahlHellParameter = 1;
+    const TLauf lauf = Vergleichen(EphemerideBerechnen);
+    EXPECT_EQ(lauf.Zeilen.size(), 5u);
+    EXPECT_EQ(lauf.Fehler, FehlerUngueltigeGleitkommaoperation);
+    EXPECT_EQ(std::count(lauf.Fortschritt.begin(), lauf.Fortschritt.end(), "Schritt"), 5);
+    EXPECT_EQ(lauf.Fortschritt.back(), "Verbergen");
+}
+
+TEST_F(EphemerideThreads, TheTableFillsUpAsOnOneThread) {
+    TaeglichMitDurchgaengen();
+    const TLauf lauf = Vergleichen(EphemerideBerechnen, MaxZeilen - 5);
+    EXPECT_EQ(lauf.Zeilen.size(), 5u);
+    EXPECT_TRUE(lauf.Voll);
+}
+
+TEST_F(EphemerideThreads, AllObjectsGiveTheRowsAndOrderOfOneCallPerObject) {
+    // 16 objects with ties in magnitude, passages along the first object's path.
+    TaeglichMitDurchgaengen();
+    VieleObjekte(16);
+    Bereich(2001, 9, 20, 23.0L, 2001, 9, 20, 23.0L, 1, 0.0L);
+    const TLauf alle = Vergleichen(EphemerideAllerObjekte);
+    ASSERT_EQ(alle.Zeilen.size(), 16u);
+    EXPECT_EQ(AktObjekt, 16);
+    // The calls one by one, as the road made them before, each sorting the rows.
+    auto einzeln = [this] {
+        return Lauf(1, [] {
+            for (AktObjekt = 1; AktObjekt <= AnzahlObjekte; ++AktObjekt) EphemerideBerechnen();
+        });
+    };
+    auto wieEinzeln = [](const TLauf& lauf, const TLauf& erwartet) {
+        ASSERT_EQ(lauf.Zeilen.size(), erwartet.Zeilen.size());
+        for (std::size_t i = 0; i < lauf.Zeilen.size(); ++i)
+            EXPECT_TRUE(test::GleicheZeilen(lauf.Zeilen[i], erwartet.Zeilen[i])) << i;
+        EXPECT_EQ(lauf.Fortschritt, erwartet.Fortschritt);
+        EXPECT_EQ(lauf.Sternbilder, erwartet.Sternbilder);
+        EXPECT_EQ(lauf.Fehlertext, erwartet.Fehlertext);
+    };
+    wieEinzeln(alle, einzeln());
+    bool gleicheHelligkeit = false;
+    for (std::size_t i = 1; i < 16; ++i) {
+        EXPECT_LE(alle.Zeilen[i - 1].Hell, alle.Zeilen[i].Hell);
+        gleicheHelligkeit = gleicheHelligkeit || alle.Zeilen[i - 1].Hell == alle.Zeilen[i].Hell;
+    }
+    EXPECT_TRUE(gleicheHelligkeit);
+
+    // The first object that fails ends the mode: the rows of those before it, sorted.
+    Objekte[7].Exzentrizitaet = -0.5L;
+    const TLauf fehler = Vergleichen(EphemerideAllerObjekte);
+    wieEinzeln(fehler, einzeln());
+    EXPECT_EQ(fehler.Zeilen.size(), 6u);
+    EXPECT_EQ(fehler.Fehler, FehlerUngueltigeGleitkommaoperation);
+    EXPECT_NE(fehler.Fehlertext.find("\"Objekt 7\""), std::string::npos);
+    EXPECT_EQ(fehler.Fortschritt.back(), "Verbergen");
+    EXPECT_EQ(AktObjekt, 7);
 }

@@ -6,13 +6,17 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "astro/MATLIB.hpp"
 #include "astro/TIMLIB.hpp"
 #include "engine/Abstand.hpp"
+#include "engine/Arbeiter.hpp"
+#include "engine/Bitgleich.hpp"
 #include "engine/Ephemeride.hpp"
 #include "engine/Rechenbereich.hpp"
 
@@ -46,11 +50,22 @@ void PositionenSetzen(const std::vector<TKonjPosition>& positionen) {
     for (const TKonjPosition& p : positionen) KonjPositionen[++AnzahlKonjPositionen] = p;
 }
 
+// Every field, the numbers to the last bit.
 bool GleicheZeilen(const TKonjunktionsZeile& a, const TKonjunktionsZeile& b) {
+    using test::GleicheBits;
     return a.ObjektNr1 == b.ObjektNr1 && a.ObjektNr2 == b.ObjektNr2 && a.Wochentag == b.Wochentag &&
-           a.Jahr == b.Jahr && a.Monat == b.Monat && a.Tag == b.Tag && a.Zeit == b.Zeit &&
-           a.RA1 == b.RA1 && a.Dek1 == b.Dek1 && a.RA2 == b.RA2 && a.Dek2 == b.Dek2 &&
-           a.Hell1 == b.Hell1 && a.Hell2 == b.Hell2 && a.Abstand == b.Abstand;
+           a.Jahr == b.Jahr && a.Monat == b.Monat && a.Tag == b.Tag &&
+           GleicheBits(a.Zeit, b.Zeit) && GleicheBits(a.RA1, b.RA1) &&
+           GleicheBits(a.Dek1, b.Dek1) && GleicheBits(a.RA2, b.RA2) &&
+           GleicheBits(a.Dek2, b.Dek2) && GleicheBits(a.Hell1, b.Hell1) &&
+           GleicheBits(a.Hell2, b.Hell2) && GleicheBits(a.Abstand, b.Abstand);
+}
+
+bool GleichePositionen(const TKonjPosition& a, const TKonjPosition& b) {
+    using test::GleicheBits;
+    return a.ObjektNr == b.ObjektNr && a.Wochentag == b.Wochentag && a.Jahr == b.Jahr &&
+           a.Monat == b.Monat && a.Tag == b.Tag && GleicheBits(a.Zeit, b.Zeit) &&
+           GleicheBits(a.RA, b.RA) && GleicheBits(a.Dek, b.Dek) && GleicheBits(a.Hell, b.Hell);
 }
 
 // The separation of the rows a and b written out as documented, every sine and
@@ -220,8 +235,9 @@ TEST_F(KonjPaare, UnmeasurablePlacesAndAnEmptyInstantRecordNothing) {
 }
 
 TEST_F(KonjPaare, RecordsTheSameRowsAsLookingThroughTheWholeTable) {
-    // Random instants: clusters around 0 h so that many pairs fall within the
-    // radius, times that repeat (steps below a minute give one date and time to
+    // Random instants: clusters around 0 h (at declination 30, now and then 80,
+    // where the cosines of the two declinations differ more) so that many pairs fall
+    // within the radius, times that repeat (steps below a minute give one date and time to
     // several instants), and now and then positions out of object order or an
     // object twice, so that every case of the duplicate test is met.
     // Radii from small to beyond 90 degrees: the pairs measured by the arc cosine are
@@ -247,12 +263,15 @@ TEST_F(KonjPaare, RecordsTheSameRowsAsLookingThroughTheWholeTable) {
                 nr = ungeordnet ? 1 + wuerfel(zufall) % 8 : nr + 1 + wuerfel(zufall) % 3;
                 Extended ra = 360.0L + static_cast<Extended>(streuung(zufall));
                 if (ra >= 360.0L) ra -= 360.0L;
-                // Now and then a place far off, measured by the arc cosine.
-                Extended dek = 30.0L + static_cast<Extended>(streuung(zufall));
+                // Now and then a place far off, measured by the arc cosine, and rarely
+                // one beyond the pole, which no declination test may pass over.
+                Extended dek =
+                    (durchgang % 3 == 0 ? 80.0L : 30.0L) + static_cast<Extended>(streuung(zufall));
                 if (wuerfel(zufall) < 15) {
                     ra = static_cast<Extended>(wuerfel(zufall)) * 3.6L;
                     dek = static_cast<Extended>(wuerfel(zufall)) * 1.8L - 89.0L;
                 }
+                if (wuerfel(zufall) < 3) dek = 150.0L - dek;
                 const Extended z = gemischteZeit
                                        ? 20.0L + static_cast<Extended>(wuerfel(zufall) % 2) / 100.0L
                                        : zeit;
@@ -612,6 +631,145 @@ TEST_F(KonjSuche, MoreConjunctionsThanTheTableHoldsEndTheSearchWithTheFlag) {
     KonjunktionenSuchen();
     EXPECT_EQ(AnzahlKonjunktionen, 9870);
     EXPECT_FALSE(KonjunktionenVoll);
+}
+
+// ---------------------------------------------------------------------------
+// The search on several threads against the search step by step.
+
+// The search as documented, from its public pieces: at every instant the position
+// of each object in object order, then the pair search of the instant, until the
+// stop or a full table.
+void SucheSchrittFuerSchritt() {
+    AnzahlKonjunktionen = 0;
+    KonjunktionenVoll = false;
+    const Extended t0 =
+        (DATETOMJD(StartTag, StartMonat, StartJahr, StartStunde) - 51544.5L - ZonenOffset / 24.0L) /
+        36525.0L;
+    const Extended t1 =
+        (DATETOMJD(StopTag, StopMonat, StopJahr, StopStunde) - 51544.5L - ZonenOffset / 24.0L) /
+        36525.0L;
+    const Extended schritt = SchrittweiteTage + SchrittweiteStunden / 24.0L;
+    KonjZeitMJD = DATETOMJD(StartTag, StartMonat, StartJahr, StartStunde) - ZonenOffset / 24.0L;
+    KonjZeitT = t0;
+    const std::int32_t gemerkt = AktObjekt;
+    bool weiter = true;
+    try {
+        do {
+            AnzahlKonjPositionen = 0;
+            for (AktObjekt = 1; AktObjekt <= AnzahlObjekte; ++AktObjekt) KonjPositionBerechnen();
+            KonjPaareSuchen();
+            const Extended vorher = KonjZeitT;
+            KonjZeitT = KonjZeitT + schritt / 36525.0L;
+            KonjZeitMJD = KonjZeitMJD + schritt;
+            weiter = !KonjunktionenVoll && KonjZeitT > vorher && KonjZeitT <= t1 + Zeittoleranz;
+        } while (weiter);
+    } catch (...) {
+        AktObjekt = gemerkt;
+        throw;
+    }
+    AktObjekt = gemerkt;
+}
+
+// What a search leaves behind.
+struct TSuche {
+    std::vector<TKonjunktionsZeile> Zeilen;
+    std::vector<TKonjPosition> Positionen;
+    bool Voll = false;
+    Extended T = 0.0L, MJD = 0.0L;
+    std::int32_t Objekt = 0;
+    std::string Fehler;
+};
+
+TSuche Suchen(const std::function<void()>& suche) {
+    AnzahlKonjPositionen = 0;
+    TSuche s;
+    try {
+        suche();
+    } catch (const ELaufzeitfehler& f) {
+        s.Fehler = f.what();
+    }
+    for (std::int32_t i = 1; i <= AnzahlKonjunktionen; ++i) s.Zeilen.push_back(Konjunktionen[i]);
+    for (std::int32_t i = 1; i <= AnzahlKonjPositionen; ++i)
+        s.Positionen.push_back(KonjPositionen[i]);
+    s.Voll = KonjunktionenVoll;
+    s.T = KonjZeitT;
+    s.MJD = KonjZeitMJD;
+    s.Objekt = AktObjekt;
+    return s;
+}
+
+// The search on one thread and on eight gives what the search step by step gives;
+// returns that.
+TSuche WieSchrittFuerSchritt() {
+    const TSuche erwartet = Suchen(SucheSchrittFuerSchritt);
+    for (const std::int32_t arbeiter : {1, 8}) {
+        SCOPED_TRACE(arbeiter);
+        SetzeArbeiterzahl(arbeiter);
+        const TSuche s = Suchen(KonjunktionenSuchen);
+        SetzeArbeiterzahl(0);
+        EXPECT_EQ(s.Zeilen.size(), erwartet.Zeilen.size());
+        for (std::size_t i = 0; i < std::min(s.Zeilen.size(), erwartet.Zeilen.size()); ++i)
+            EXPECT_TRUE(GleicheZeilen(s.Zeilen[i], erwartet.Zeilen[i])) << "row " << i + 1;
+        EXPECT_EQ(s.Positionen.size(), erwartet.Positionen.size());
+        for (std::size_t i = 0; i < std::min(s.Positionen.size(), erwartet.Positionen.size()); ++i)
+            EXPECT_TRUE(GleichePositionen(s.Positionen[i], erwartet.Positionen[i])) << i + 1;
+        EXPECT_EQ(s.Voll, erwartet.Voll);
+        EXPECT_TRUE(test::GleicheBits(s.T, erwartet.T));
+        EXPECT_TRUE(test::GleicheBits(s.MJD, erwartet.MJD));
+        EXPECT_EQ(s.Objekt, erwartet.Objekt);
+        EXPECT_EQ(s.Fehler, erwartet.Fehler);
+    }
+    return erwartet;
+}
+
+TEST_F(KonjSuche, OnSeveralThreadsTheSearchRecordsWhatTheSearchStepByStepRecords) {
+    // 40 comets in a few groups close together, some too faint, every three hours
+    // over two days.
+    for (std::int32_t i = 1; i <= 40; ++i)
+        Objekt(Komet(
+            80.0L + static_cast<Extended>(i % 7) * 0.6L + static_cast<Extended>(i / 7) * 40.0L,
+            5.0L + static_cast<Extended>(i % 9)));
+    KonjGrenzgroesse = 12.0L;
+    AktObjekt = 3;
+    Bereich(2024, 4, 15, 0.0L, 2024, 4, 17, 0.0L, 0, 3.0L);
+    const TSuche suche = WieSchrittFuerSchritt();
+    EXPECT_GT(suche.Zeilen.size(), 100u);
+    EXPECT_LT(suche.Positionen.size(), 40u);
+
+    // Steps of 18 seconds: instants that share their minute look through the table.
+    Bereich(2024, 4, 15, 0.0L, 2024, 4, 15, 0.05L, 0, 0.005L);
+    EXPECT_GT(WieSchrittFuerSchritt().Zeilen.size(), 100u);
+
+    // An object whose elements are undefined ends the search where the step-by-step
+    // search ends, with its positions before it.
+    Objekte[12].Exzentrizitaet = std::nanl("");
+    Bereich(2024, 4, 15, 0.0L, 2024, 4, 17, 0.0L, 0, 3.0L);
+    const TSuche fehler = WieSchrittFuerSchritt();
+    EXPECT_FALSE(fehler.Fehler.empty());
+    EXPECT_EQ(AktObjekt, 3);
+
+    // A count of objects beyond the table ends at the slot after it, with the
+    // positions of all the table holds.
+    for (std::int32_t i = 1; i <= MaxObjekte; ++i) Objekte[i] = Komet(static_cast<Extended>(i));
+    AnzahlObjekte = MaxObjekte + 5;
+    Bereich(2024, 4, 15, 0.0L, 2024, 4, 15, 0.0L, 1, 0.0L);
+    const TSuche jenseits = WieSchrittFuerSchritt();
+    EXPECT_NE(jenseits.Fehler.find("1001"), std::string::npos) << jenseits.Fehler;
+    EXPECT_EQ(jenseits.Positionen.size(), static_cast<std::size_t>(MaxObjekte));
+    AnzahlObjekte = MaxObjekte;
+}
+
+TEST_F(KonjSuche, OnSeveralThreadsAFullTableEndsTheSearchAtTheSamePair) {
+    // 142 comets in one place: 10011 pairs at the first instant.
+    for (int i = 0; i < 142; ++i) Objekt(Komet());
+    Bereich(2024, 4, 15, 0.0L, 2024, 4, 16, 0.0L, 0, 6.0L);
+    const TSuche suche = WieSchrittFuerSchritt();
+    EXPECT_TRUE(suche.Voll);
+    EXPECT_EQ(suche.Zeilen.size(), 10000u);
+    // 100 comets: 4950 pairs per instant, the table full in the third.
+    Objekte[101] = TBahnelement{};
+    AnzahlObjekte = 100;
+    EXPECT_TRUE(WieSchrittFuerSchritt().Voll);
 }
 
 }  // namespace
