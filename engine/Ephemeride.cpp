@@ -268,6 +268,14 @@ void BahnVorbereiten(const TBahnelement& Element, TBahnDaten& Bahn) {
     ORBITMAT(Element.Knoten, Element.Bahnneigung, Element.Perihelargument, Bahn.Bahn);
 }
 
+void OrtPruefen(const TOrt& Ort) {
+    if (!(Endlich(Ort.Breite) && Endlich(Ort.Laenge)))
+        Laufzeitfehler(FehlerUngueltigeGleitkommaoperation,
+                       (Englisch ? "location \"" : "Ort \"") + Ort.Name.Text() +
+                           (Englisch ? "\": latitude or longitude is not a finite number"
+                                     : "\": Breite oder Laenge ist keine endliche Zahl"));
+}
+
 Extended HeliozentrischerAbstand(const TBahnDaten& Bahn, Extended T, Extended TageSeitPerihel) {
     Extended X = 0.0L, Y = 0.0L, Z = 0.0L, VX = 0.0L, VY = 0.0L, VZ = 0.0L;
     HeliozentrischerOrt(Bahn, T, TageSeitPerihel, X, Y, Z, VX, VY, VZ);
@@ -411,11 +419,7 @@ void EphemerideBerechnen() {
         const TOrt Ort = Orte[AktOrt];
         TBahnDaten Bahn;
         BahnVorbereiten(Element, Bahn);
-        if (!(Endlich(Ort.Breite) && Endlich(Ort.Laenge)))
-            Laufzeitfehler(FehlerUngueltigeGleitkommaoperation,
-                           (Englisch ? "location \"" : "Ort \"") + Ort.Name.Text() +
-                               (Englisch ? "\": latitude or longitude is not a finite number"
-                                         : "\": Breite oder Laenge ist keine endliche Zahl"));
+        OrtPruefen(Ort);
 
         const Extended MJDStart =
             DATETOMJD(StartTag, StartMonat, StartJahr, StartStunde) - ZonenOffset / 24.0L;

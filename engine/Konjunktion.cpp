@@ -28,6 +28,7 @@ void KonjPositionBerechnen() {
     // The place as one step of the ephemeris computes it, seen from the location.
     TBahnDaten bahn;
     BahnVorbereiten(element, bahn);
+    OrtPruefen(ort);
     Extended ra = 0.0L;
     Extended dek = 0.0L;
     Extended delta = 0.0L;
