@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
@@ -84,6 +85,7 @@ void ZurueckgelasseneTemporaerdateienEntfernen(const std::string& verzeichnis) {
 }
 
 void StartdatenLaden(const std::string& arbeitsverzeichnis) {
+    std::signal(SIGXFSZ, SIG_IGN);
     DatenVerzeichnis = DatenVerzeichnisAus(arbeitsverzeichnis);
     UeberzaehligeDateien.clear();
     ZurueckgelasseneTemporaerdateienEntfernen(DatenVerzeichnis);
