@@ -4,10 +4,12 @@
 // ends with, no row of the ephemeris, the positions or the conjunctions holds NaN.
 //
 // Input: five control bytes, then the file. Byte 0: bit 0 set, the file is the
-// location file (with one fixed comet), else the element file (with one fixed
-// location); bit 1 the all-objects mode; bit 2 the sort by magnitude. Byte 1 picks
-// the current object or location, byte 2 the number of one-hour steps (0 to 2),
-// byte 3 the zone (-12 to +14 h), byte 4 the twilight altitude (0 to -18 degrees).
+// location file (with two fixed comets in one place of the sky and a third
+// elsewhere), else the element file (with one fixed location); bit 1 the
+// all-objects mode; bit 2 the sort by magnitude. Byte 1 picks the current object or
+// location, byte 2 the number of one-hour steps (its remainder by 3) and the
+// conjunction radius (2 to 172 degrees by the rest), byte 3 the zone (-12 to +14 h),
+// byte 4 the twilight altitude (0 to -18 degrees).
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -24,7 +26,7 @@ using namespace zenaro;
 
 constexpr std::size_t Steuerbytes = 5;
 
-TBahnelement Komet() {
+TBahnelement Komet(Extended knoten = 80.0L) {
     TBahnelement e;
     e.Name = "C/2024 X1 (Test)";
     e.Perihel = Feld<Extended, 1, 3>({2024.0L, 3.0L, 10.5L});
@@ -32,7 +34,7 @@ TBahnelement Komet() {
     e.Exzentrizitaet = 0.7L;
     e.Perihelabstand = 1.2L;
     e.GrosseHalbachse = 4.0L;
-    e.Knoten = 80.0L;
+    e.Knoten = knoten;
     e.Perihelargument = 120.0L;
     e.Bahnneigung = 30.0L;
     e.Aequinoktium = 2000.0L;
@@ -95,7 +97,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t lae
     }
     if (orteDatei) {
         Objekte[1] = Komet();
-        AnzahlObjekte = 1;
+        Objekte[2] = Komet();
+        Objekte[3] = Komet(260.0L);
+        AnzahlObjekte = 3;
     } else {
         Orte[1] = TOrt{};
         Orte[1].Name = "Testort";
@@ -112,7 +116,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t lae
     DeepSkyAnzeigen = false;
     ZonenOffset = static_cast<Extended>(daten[3] % 27) - 12.0L;
     DaemmerungsHoehe = -(daten[4] % 19);
-    KonjRadius = 2.0L;
+    KonjRadius = 2.0L + 2.0L * static_cast<Extended>(daten[2] / 3);
     KonjGrenzgroesse = 99.0L;
     StartTag = StopTag = 15;
     StartMonat = StopMonat = 4;
