@@ -28,5 +28,6 @@ for quelle in tests/fuzz/*_fuzz.cpp; do
   echo "== $ziel ($(ls "build/fuzz/korpus/$ziel" | wc -l) inputs found, $(ls "tests/fuzz/korpus/$ziel" | wc -l) seeds)"
   # shellcheck disable=SC2086
   "$cov" report "$b/tests/fuzz/${ziel}_fuzz" -instr-profile="$b/profil/$ziel.profdata" \
-    ${dateien[$ziel]} | awk 'NR > 2 && $1 !~ /^-/ {print $1, $8 - $9 "/" $8 " lines", $10}' | column -t
+    ${dateien[$ziel]} | sed "s|^$PWD/||" |
+    awk 'NR > 2 && $1 !~ /^-/ {printf "  %-26s %5d of %5d lines %8s\n", $1, $8 - $9, $8, $10}'
 done
