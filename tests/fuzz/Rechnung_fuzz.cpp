@@ -1,7 +1,8 @@
 // Fuzzed element or location files fed on into the computations: the ephemeris of
 // one object (or one row per object in the all-objects mode) and the conjunction
 // search over a tiny time range. A runtime error may end a computation; whatever it
-// ends with, no row of the ephemeris, the positions or the conjunctions holds NaN.
+// ends with, no row of the ephemeris, the positions or the conjunctions holds NaN
+// (nor an infinity).
 //
 // Input: five control bytes, then the file. Byte 0: bit 0 set, the file is the
 // location file (with two fixed comets in one place of the sky and a third
@@ -43,27 +44,28 @@ TBahnelement Komet(Extended knoten = 80.0L) {
     return e;
 }
 
-void KeinNaN(std::initializer_list<Extended> werte, const char* tabelle, std::int32_t zeile) {
+void Endlich(std::initializer_list<Extended> werte, const char* tabelle, std::int32_t zeile) {
     for (const Extended w : werte)
-        if (std::isnan(w))
-            fuzz::Verletzt(std::string("NaN in ") + tabelle + " row " + std::to_string(zeile));
+        if (!std::isfinite(w))
+            fuzz::Verletzt(std::string("NaN or infinity in ") + tabelle + " row " +
+                           std::to_string(zeile));
 }
 
 void TabellenPruefen() {
     for (std::int32_t i = 1; i <= AnzahlZeilen; ++i) {
         const TEphemeridenZeile& z = Ephemeride[i];
-        KeinNaN({z.Zeit, z.RA, z.Dek, z.R, z.Delta, z.Elongation, z.MondAbstand, z.Aufgang,
+        Endlich({z.Zeit, z.RA, z.Dek, z.R, z.Delta, z.Elongation, z.MondAbstand, z.Aufgang,
                  z.Untergang, z.Hell, z.TOpt, z.TOptHoehe, z.Kulmination, z.KulmHoehe,
                  z.RAproStunde, z.DekProStunde, z.HellAenderung, z.Distanz},
                 "the ephemeris", i);
     }
     for (std::int32_t i = 1; i <= AnzahlKonjPositionen; ++i) {
         const TKonjPosition& p = KonjPositionen[i];
-        KeinNaN({p.Zeit, p.RA, p.Dek, p.Hell}, "the positions", i);
+        Endlich({p.Zeit, p.RA, p.Dek, p.Hell}, "the positions", i);
     }
     for (std::int32_t i = 1; i <= AnzahlKonjunktionen; ++i) {
         const TKonjunktionsZeile& k = Konjunktionen[i];
-        KeinNaN({k.Zeit, k.RA1, k.Dek1, k.RA2, k.Dek2, k.Hell1, k.Hell2, k.Abstand},
+        Endlich({k.Zeit, k.RA1, k.Dek1, k.RA2, k.Dek2, k.Hell1, k.Hell2, k.Abstand},
                 "the conjunctions", i);
     }
 }
