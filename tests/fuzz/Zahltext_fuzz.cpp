@@ -35,8 +35,7 @@ bool Bitgleich(Extended a, Extended b) {
     return std::memcmp(x, y, 10) == 0;
 }
 
-// The position after the leading blanks and the sign, and after the digits from
-// there; text[anfang..] must start with a digit.
+// The position after the run of digits that starts at i.
 std::size_t Ziffern(const std::string& t, std::size_t i) {
     while (i < t.size() && Ziffer(t[i])) ++i;
     return i;
