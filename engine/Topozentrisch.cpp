@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "astro/Laufzeit.hpp"
 #include "astro/MATLIB.hpp"
 #include "astro/MOOLIB.hpp"
 #include "astro/SUNLIB.hpp"
@@ -54,6 +55,10 @@ void TopozentrischeKorrektur(std::int32_t jahr, std::int32_t monat, std::int32_t
         dekTopo = dek - rho * COSDEG(H) * SINDEG(w - dek);
     }
 
+    // A latitude whose multiples overflow, or one that is no number, gives no place:
+    // the floating-point unit would refuse it rather than hand it on.
+    EndlichPruefen(raTopo, "TopozentrischeKorrektur");
+    EndlichPruefen(dekTopo, "TopozentrischeKorrektur");
     raNeu = raTopo;
     dekNeu = dekTopo;
     deltaNeu = delta;
