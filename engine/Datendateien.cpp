@@ -441,8 +441,7 @@ void DateiErsetzen(const char* name, const std::vector<std::uint8_t>& daten) {
     const std::size_t trenner = pfad.find_last_of('/');
     const std::string ordner =
         trenner == std::string::npos ? std::string() : pfad.substr(0, trenner + 1);
-    const std::string dateiname = trenner == std::string::npos ? pfad : pfad.substr(trenner + 1);
-    std::string vorlage = ordner + "." + dateiname + ".XXXXXX";
+    std::string vorlage = TemporaereDateiVorlage(pfad);
     const int fd = ::mkstemp(vorlage.data());
     if (fd < 0) OsFehler(errno, FehlerSchreiben, pfad);
     Deskriptor temp(fd);
@@ -506,6 +505,23 @@ Extended ExtendedDekodieren(const std::uint8_t* quelle) {
     Extended wert;
     std::memcpy(&wert, bytes, sizeof(Extended));
     return wert;
+}
+
+std::string TemporaereDateiVorlage(const std::string& pfad) {
+    const std::size_t trenner = pfad.find_last_of('/');
+    const std::size_t anfang = trenner == std::string::npos ? 0 : trenner + 1;
+    return pfad.substr(0, anfang) + "." + pfad.substr(anfang) + ".XXXXXX";
+}
+
+bool IstTemporaereDatei(const std::string& eintrag, const std::string& name) {
+    // "." + name + "." + six characters of mkstemp's alphabet.
+    const std::size_t laenge = name.size() + 8;
+    if (eintrag.size() != laenge || eintrag[0] != '.' || eintrag[name.size() + 1] != '.')
+        return false;
+    if (Kleinbuchstaben(eintrag.substr(1, name.size())) != Kleinbuchstaben(name)) return false;
+    return std::all_of(eintrag.end() - 6, eintrag.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+    });
 }
 
 std::string DateiFinden(const std::string& verzeichnis, const std::string& name) {

@@ -39,6 +39,14 @@ inline constexpr std::size_t SatzgroesseHellParameter = 144;
 // asked for, then the spelling asked for, then the first in byte order.
 std::string DateiFinden(const std::string& verzeichnis, const std::string& name);
 
+// The template of the temporary file through which a rewrite replaces the file
+// `pfad`: in the same directory, "." + its name + "." + six characters that
+// mkstemp fills in with letters and digits.
+std::string TemporaereDateiVorlage(const std::string& pfad);
+// Whether `eintrag` (a name in a directory) is such a temporary file of a file
+// named `name` without regard to case.
+bool IstTemporaereDatei(const std::string& eintrag, const std::string& name);
+
 // A file that held more records than its table: `NichtGeladen` records after
 // the capacity were not loaded. The start tells the user once.
 struct TUeberzaehligeDatei {

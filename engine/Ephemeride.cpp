@@ -247,6 +247,18 @@ void BahnVorbereiten(const TBahnelement& Element, TBahnDaten& Bahn) {
     ORBITMAT(Element.Knoten, Element.Bahnneigung, Element.Perihelargument, Bahn.Bahn);
 }
 
+namespace {
+bool OrtEndlich(const TOrt& Ort) { return Endlich(Ort.Breite) && Endlich(Ort.Laenge); }
+}  // namespace
+
+void OrtPruefen(const TOrt& Ort) {
+    if (!OrtEndlich(Ort))
+        Laufzeitfehler(FehlerUngueltigeGleitkommaoperation,
+                       (Englisch ? "location \"" : "Ort \"") + Ort.Name.Text() +
+                           (Englisch ? "\": latitude or longitude is not a finite number"
+                                     : "\": Breite oder Laenge ist keine endliche Zahl"));
+}
+
 Extended HeliozentrischerAbstand(const TBahnDaten& Bahn, Extended T, Extended TageSeitPerihel) {
     Extended X = 0.0L, Y = 0.0L, Z = 0.0L, VX = 0.0L, VY = 0.0L, VZ = 0.0L;
     HeliozentrischerOrt(Bahn, T, TageSeitPerihel, X, Y, Z, VX, VY, VZ);
@@ -443,16 +455,6 @@ TZeitreihe ZeitreiheBilden(const TBereich& b, std::size_t hoechstens) {
         if (!(T > TVorher)) break;
     }
     return reihe;
-}
-
-bool OrtEndlich(const TOrt& Ort) { return Endlich(Ort.Breite) && Endlich(Ort.Laenge); }
-
-void OrtPruefen(const TOrt& Ort) {
-    if (!OrtEndlich(Ort))
-        Laufzeitfehler(FehlerUngueltigeGleitkommaoperation,
-                       (Englisch ? "location \"" : "Ort \"") + Ort.Name.Text() +
-                           (Englisch ? "\": latitude or longitude is not a finite number"
-                                     : "\": Breite oder Laenge ist keine endliche Zahl"));
 }
 
 bool Gleich(Extended a, Extended b) { return a == b && std::signbit(a) == std::signbit(b); }

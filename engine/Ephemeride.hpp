@@ -46,6 +46,11 @@ struct TBahnDaten {
 // or more in the mean-anomaly mode.
 void BahnVorbereiten(const TBahnelement& Element, TBahnDaten& Bahn);
 
+// Raises the runtime error 207 naming the location when its latitude or longitude
+// is not a finite number (a damaged location file): every place computed from it
+// would be NaN.
+void OrtPruefen(const TOrt& Ort);
+
 // The heliocentric distance r (AU) of the object at the instant T (Julian centuries)
 // that lies TageSeitPerihel days after the perihelion (epoch) instant: T drives the
 // perihelion-time mode, the day count the mean-anomaly mode.

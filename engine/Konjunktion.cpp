@@ -60,6 +60,7 @@ bool KonjPosition(std::int32_t objekt, Extended zeitT, Extended zeitMJD, ZeitHol
 
     // The place as one step of the ephemeris computes it, seen from the location.
     const TBahnDaten& bahn = bahnHolen(element);
+    OrtPruefen(ort);
     Extended ra = 0.0L;
     Extended dek = 0.0L;
     Extended delta = 0.0L;

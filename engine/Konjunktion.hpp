@@ -18,7 +18,8 @@ extern bool KonjunktionenVoll;
 // Orte[AktOrt], exactly as one time step of the ephemeris computes them. When the
 // magnitude is at or brighter than KonjGrenzgroesse (a tie qualifies) one row is
 // appended to KonjPositionen with the local date and time of the instant; a fainter
-// object leaves no row.
+// object leaves no row. Undefined elements, or a location that is not a number,
+// end it with the runtime error 207 as they end the ephemeris.
 void KonjPositionBerechnen();
 
 // The pair search of one instant over KonjPositionen[1..AnzahlKonjPositionen]:

@@ -1,11 +1,17 @@
 #include "engine/Programmstart.hpp"
 
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <system_error>
 
 #include "engine/Datendateien.hpp"
+#include "engine/Kometenliste.hpp"
 
 namespace zenaro {
 
@@ -58,9 +64,31 @@ bool MitDateiname(Lader lader, const char* datei) {
 
 }  // namespace
 
+void ZurueckgelasseneTemporaerdateienEntfernen(const std::string& verzeichnis) {
+    DIR* ordner = ::opendir(verzeichnis.empty() ? "." : verzeichnis.c_str());
+    if (ordner == nullptr) return;
+    const std::time_t jetzt = std::time(nullptr);
+    while (const dirent* eintrag = ::readdir(ordner)) {
+        const std::string name = eintrag->d_name;
+        bool temporaer = false;
+        for (const char* datei : {DateiEinstellungen, DateiBahnelemente, DateiOrte,
+                                  DateiHellParameter, DateiKometenliste})
+            temporaer = temporaer || IstTemporaereDatei(name, datei);
+        if (!temporaer) continue;
+        const std::string pfad = verzeichnis + name;
+        struct stat info {};
+        if (::lstat(pfad.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+            jetzt - info.st_mtime > TemporaerdateiMindestalterSekunden)
+            ::unlink(pfad.c_str());
+    }
+    ::closedir(ordner);
+}
+
 void StartdatenLaden(const std::string& arbeitsverzeichnis) {
+    std::signal(SIGXFSZ, SIG_IGN);
     DatenVerzeichnis = DatenVerzeichnisAus(arbeitsverzeichnis);
     UeberzaehligeDateien.clear();
+    ZurueckgelasseneTemporaerdateienEntfernen(DatenVerzeichnis);
 
     if (!MitDateiname(EinstellungenLesen, DateiEinstellungen))
         EinstellungenVorgabenSetzen(HeutigesDatum());

@@ -23,12 +23,29 @@ std::string HeutigesDatum();
 // Messier 45, the Pleiades, which the catalogue itself lacks.
 TDeepSkyObjekt Messier45();
 
+// How long a temporary file of a rewrite in the data directory must have been left
+// unchanged before the start takes it for the leftover of a rewrite that was ended
+// between creating and renaming it: longer than any rewrite of a second instance
+// still running takes (a data file is written in moments, the download of the
+// comet list is given at most five minutes).
+inline constexpr long TemporaerdateiMindestalterSekunden = 600;
+
+// Removes from `verzeichnis` the temporary files that rewrites left behind: regular
+// files named as the rewrites name them (TemporaereDateiVorlage) for a file the
+// program writes there ("ZenaroWin.ini", "Bahnelem.dat", "Orte.dat", "hell.dta",
+// "Soft02Cmt.txt", in any case) and unchanged for TemporaerdateiMindestalterSekunden.
+// Nothing else is touched.
+void ZurueckgelasseneTemporaerdateienEntfernen(const std::string& verzeichnis);
+
 // Start steps 2 to 4 for the given working directory: sets DatenVerzeichnis,
 // reads "ZenaroWin.ini" or sets the defaults, loads "Bahnelem.dat", "Orte.dat",
 // "ngc.dta" (then appends Messier 45 when the file was read), "ic.dta",
 // "bsc4.dta" and "hell.dta" in this order, and lists in UeberzaehligeDateien
 // every file with more records than its table holds. A file that ends inside a
-// record raises the input/output error 100 naming the file.
+// record raises the input/output error 100 naming the file. Before that, the
+// leftover temporary files of the data directory are removed, and the process
+// ignores the signal of a file grown beyond its size limit, so that such a write
+// fails with the error 101 as on a full disk instead of ending the program.
 void StartdatenLaden(const std::string& arbeitsverzeichnis);
 // The same for the current working directory (not the program's folder).
 void StartdatenLaden();

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "astro/Laufzeit.hpp"
 #include "astro/MATLIB.hpp"
 #include "astro/MOOLIB.hpp"
 #include "astro/SUNLIB.hpp"
@@ -60,6 +61,10 @@ void TopozentrischeKorrektur(Extended theta, const TToposOrt& ort, Extended ra, 
         dekTopo = dek - rho * cosH * SINDEG(w - dek);
     }
 
+    // A latitude whose multiples overflow, or one that is no number, gives no place:
+    // the floating-point unit would refuse it rather than hand it on.
+    EndlichPruefen(raTopo, "TopozentrischeKorrektur");
+    EndlichPruefen(dekTopo, "TopozentrischeKorrektur");
     raNeu = raTopo;
     dekNeu = dekTopo;
 }

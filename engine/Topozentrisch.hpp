@@ -28,7 +28,9 @@ extern Extended AktOrtLaenge;
 // (AU) become raNeu in [0, 360) and dekNeu; deltaNeu is delta unchanged. The out
 // arguments may be the variables passed as ra, dek and delta.
 // A distance inside the Earth raises the floating-point error 207, a distance of
-// zero the division-by-zero error 200.
+// zero the division-by-zero error 200; a corrected place that is not a
+// finite number (a latitude that is none, or so large that its multiples
+// overflow) raises 207 too, the out arguments then left as they were.
 void TopozentrischeKorrektur(std::int32_t jahr, std::int32_t monat, std::int32_t tag,
                              Extended stunde, Extended zone, Extended breite, Extended laenge,
                              Extended ra, Extended dek, Extended delta, Extended& raNeu,

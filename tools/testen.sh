@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the test suite with AddressSanitizer and UndefinedBehaviorSanitizer and runs it.
+# Builds the test suite with AddressSanitizer and UndefinedBehaviorSanitizer and runs it,
+# then runs each fuzz target for a few seconds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/abhaengigkeiten.sh
@@ -7,3 +8,5 @@ cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZENARO_SANITIZE=ON 
 cmake --build build/test
 cd build/test
 ctest --output-on-failure -j "$(nproc)"
+cd ../..
+bash tools/fuzzen.sh 5

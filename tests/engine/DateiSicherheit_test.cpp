@@ -4,11 +4,14 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
 
+#include "Laufzeitfehler.hpp"
 #include "engine/DateiTestHilfen.hpp"
+#include "engine/Programmstart.hpp"
 
 namespace zenaro {
 namespace {
@@ -207,33 +210,32 @@ TEST_F(DateiSicherheit, WriteIntoAMissingDirectoryFails) {
     EXPECT_FALSE(std::filesystem::exists(ordner / "fehlt"));
 }
 
-TEST_F(DateiSicherheit, FailedWriteLeavesThePreviousFileWhole) {
-    // A file size limit makes the write of the new content fail half-way.
+TEST_F(DateiSicherheit, AWriteBeyondTheFileSizeLimitFailsWith101AndLeavesThePreviousFileWhole) {
+    // A process started as the program starts, with the signal of an oversized file
+    // at its default (ending the process), writes beyond its file size limit: the
+    // write fails half-way and ends with the error 101, the program goes on.
     Bytes vorher(2 * 304, 0);
     TextNach(vorher, 0, "alt");
     DateiSchreiben(ordner / "Bahnelem.dat", vorher);
-    for (std::int32_t i = 1; i <= MaxObjekte; ++i) Objekte[i].Name = "neu";
-    AnzahlObjekte = MaxObjekte;
-
-    rlimit alt{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &alt), 0);
-    const auto alterHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit klein = alt;
-    klein.rlim_cur = 100000;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &klein), 0);
-    std::int32_t nummer = 0;
-    try {
-        ObjekteSchreiben();
-    } catch (const ELaufzeitfehler& e) {
-        nummer = e.Nummer();
+    const pid_t kind = ::fork();
+    ASSERT_GE(kind, 0);
+    if (kind == 0) {
+        std::signal(SIGXFSZ, SIG_DFL);
+        StartdatenLaden(ordner.string());
+        for (std::int32_t i = 1; i <= MaxObjekte; ++i) Objekte[i].Name = "neu";
+        AnzahlObjekte = MaxObjekte;
+        rlimit klein{};
+        ::getrlimit(RLIMIT_FSIZE, &klein);
+        klein.rlim_cur = 100000;
+        ::setrlimit(RLIMIT_FSIZE, &klein);
+        ::_exit(test::FehlerNummer(ObjekteSchreiben));
     }
-    ::setrlimit(RLIMIT_FSIZE, &alt);
-    std::signal(SIGXFSZ, alterHandler);
-
-    EXPECT_EQ(nummer, FehlerSchreiben);
+    int status = 0;
+    ASSERT_EQ(::waitpid(kind, &status, 0), kind);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), FehlerSchreiben);
     EXPECT_EQ(DateiBytes(ordner / "Bahnelem.dat"), vorher);
     EXPECT_EQ(Eintraege(ordner), std::vector<std::string>{"Bahnelem.dat"});
-    AnzahlObjekte = 0;
 }
 
 TEST_F(DateiSicherheit, WriteProtectedFileRaisesAccessDeniedAndStays) {

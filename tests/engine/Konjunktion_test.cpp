@@ -17,6 +17,7 @@
 #include "engine/Abstand.hpp"
 #include "engine/Arbeiter.hpp"
 #include "engine/Bitgleich.hpp"
+#include "engine/Datendateien.hpp"
 #include "engine/Ephemeride.hpp"
 #include "engine/Rechenbereich.hpp"
 
@@ -610,6 +611,56 @@ TEST_F(KonjSuche, TheCurrentObjectIsRestoredAlsoWhenAnErrorEndsTheSearch) {
     KonjunktionenSuchen();
     EXPECT_EQ(AnzahlKonjunktionen, 0);
     EXPECT_EQ(AktObjekt, 1);
+}
+
+TEST_F(KonjSuche, ALocationThatGivesNoPlaceEndsTheSearchWithTheErrorOfTheEphemeris) {
+    // A quiet NaN, and the bytes a damaged location file held as a latitude (an
+    // unnormal: no number to the floating-point unit), each as latitude and longitude,
+    // are named as the location's fault; a latitude so large that its double
+    // overflows ends the topocentric correction.
+    const std::uint8_t beschaedigt[10] = {0xc7, 0xff, 0x00, 0x00, 0x00,
+                                          0x0b, 0x50, 0x69, 0x63, 0x20};
+    const Extended keineZahlen[] = {std::nanl(""), ExtendedDekodieren(beschaedigt)};
+    struct TFall {
+        Extended* feld;
+        Extended wert;
+        bool ortGenannt;
+    };
+    std::vector<TFall> faelle{{&Orte[1].Breite, -std::numeric_limits<Extended>::max(), false}};
+    for (const Extended keineZahl : keineZahlen)
+        for (Extended* feld : {&Orte[1].Breite, &Orte[1].Laenge})
+            faelle.push_back({feld, keineZahl, true});
+    Objekt(Komet());
+    Objekt(Komet());
+    for (const TFall& fall : faelle) {
+        Orte[1].Breite = 50.0L;
+        Orte[1].Laenge = 10.0L;
+        *fall.feld = fall.wert;
+        std::string ephemeride;
+        AnzahlZeilen = 0;
+        AktObjekt = 1;
+        try {
+            EphemerideBerechnen();
+        } catch (const ELaufzeitfehler& f) {
+            ephemeride = f.what();
+        }
+        EXPECT_EQ(ephemeride.find("\"Testort\"") != std::string::npos, fall.ortGenannt)
+            << ephemeride;
+        for (void (*suche)() : {KonjunktionenSuchen, KonjPositionBerechnen}) {
+            AnzahlKonjPositionen = 0;
+            AnzahlKonjunktionen = 0;
+            try {
+                suche();
+                ADD_FAILURE() << "no error";
+            } catch (const ELaufzeitfehler& f) {
+                EXPECT_EQ(f.Nummer(), FehlerUngueltigeGleitkommaoperation);
+                // The ephemeris adds the object it was computing to the same text.
+                EXPECT_EQ(ephemeride.rfind(f.what(), 0), 0u) << f.what();
+            }
+            EXPECT_EQ(AnzahlKonjPositionen, 0);
+            EXPECT_EQ(AnzahlKonjunktionen, 0);
+        }
+    }
 }
 
 TEST_F(KonjSuche, MoreConjunctionsThanTheTableHoldsEndTheSearchWithTheFlag) {

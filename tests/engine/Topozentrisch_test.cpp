@@ -117,7 +117,8 @@ TEST(TopozentrischeKorrektur, AnObserverOnTheEquatorGetsAFiniteDeclination) {
     }
 }
 
-TEST(TopozentrischeKorrektur, ADistanceInsideTheEarthOrZeroIsARuntimeError) {
+TEST(TopozentrischeKorrektur,
+     ADistanceInsideTheEarthOrZeroAndALatitudeGivingNoPlaceAreRuntimeErrors) {
     Extended ra = 0.0L, dek = 0.0L, delta = 0.0L;
     EXPECT_EQ(FehlerNummer([&] {
                   TopozentrischeKorrektur(2026, 1, 1, 0.0L, 0.0L, 45.0L, 0.0L, 10.0L, 10.0L,
@@ -135,6 +136,20 @@ TEST(TopozentrischeKorrektur, ADistanceInsideTheEarthOrZeroIsARuntimeError) {
                                           delta);
               }),
               FehlerUngueltigeGleitkommaoperation);
+    // A latitude that is no number, or one whose double (sin 2 phi) overflows, as a
+    // damaged location file can hold: an error, not a place of NaN.
+    for (const Extended breite :
+         {std::numeric_limits<Extended>::quiet_NaN(), -std::numeric_limits<Extended>::max()}) {
+        ra = dek = delta = 7.0L;
+        EXPECT_EQ(FehlerNummer([&] {
+                      TopozentrischeKorrektur(2026, 1, 1, 0.0L, 0.0L, breite, 0.0L, 10.0L, 10.0L,
+                                              1.0L, ra, dek, delta);
+                  }),
+                  FehlerUngueltigeGleitkommaoperation)
+            << breite;
+        EXPECT_EQ(ra, 7.0L);
+        EXPECT_EQ(dek, 7.0L);
+    }
 }
 
 TEST(Praezession, SameYearLeavesThePlaceUnchanged) {

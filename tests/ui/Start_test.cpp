@@ -13,6 +13,8 @@
 #include <QLibraryInfo>
 #include <QScreen>
 #include <chrono>
+#include <fstream>
+#include <string>
 #include <thread>
 
 #include "Editionen.hpp"
@@ -188,7 +190,7 @@ INSTANTIATE_TEST_SUITE_P(Ausgaben, Start, ::testing::Values(false, true),
 
 // The built program as a process: with all three catalogues present it starts,
 // opens its main window and keeps running until it is ended; it writes nothing
-// at start.
+// at start and ignores the signal of an oversized file.
 
 namespace zenaro {
 namespace {
@@ -234,6 +236,14 @@ TEST_P(Programm, StartetUndWartetInDerNachrichtenschleife) {
     }
     EXPECT_EQ(fertig, 0) << "ended early with status " << status;
     if (fertig == 0) {
+        // It ignores the signal of a file grown beyond the size limit: such a write
+        // fails with an error box instead of ending the program.
+        std::ifstream zustand("/proc/" + std::to_string(pid) + "/status");
+        std::string zeile;
+        while (std::getline(zustand, zeile) && zeile.rfind("SigIgn:", 0) != 0) {
+        }
+        const unsigned long long ignoriert = std::stoull(zeile.substr(7), nullptr, 16);
+        EXPECT_NE(ignoriert & (1ULL << (SIGXFSZ - 1)), 0u) << zeile;
         kill(pid, SIGTERM);
         waitpid(pid, &status, 0);
     }

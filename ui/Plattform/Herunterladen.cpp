@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <mutex>
 
+#include "engine/Datendateien.hpp"
+
 namespace zenaro {
 
 namespace {
@@ -81,16 +83,11 @@ bool CurlHerunterladen(const std::string& url, const std::string& datei,
     try {
         static std::once_flag init;
         std::call_once(init, [] { ::curl_global_init(CURL_GLOBAL_DEFAULT); });
-        if (datei.empty() || url.empty()) return false;
+        if (datei.empty() || datei.back() == '/' || url.empty()) return false;
 
         // The temporary file lies beside the target, so that the rename cannot
         // cross file systems.
-        const std::size_t trenner = datei.find_last_of('/');
-        const std::string ordner =
-            trenner == std::string::npos ? std::string() : datei.substr(0, trenner + 1);
-        const std::string name = trenner == std::string::npos ? datei : datei.substr(trenner + 1);
-        if (name.empty()) return false;
-        std::string temp = ordner + "." + name + ".XXXXXX";
+        std::string temp = TemporaereDateiVorlage(datei);
         const int fd = ::mkstemp(temp.data());
         if (fd < 0) return false;
 
