@@ -264,6 +264,10 @@ void THauptForm::ControlsAnlegen() {
     Beschriftung(p, TextNr::HauptGrenzgroesse, 158, 324, 88);
     KLimitEdit = Edit(p, "KLimitEdit", 248, 324, 42);
 
+    // The names and the remark are stored in single-byte files.
+    for (QLineEdit* feld : {NameCombobox->lineEdit(), BemerkEdit, OrtComboBox->lineEdit()})
+        NurWin1252Zulassen(*feld);
+
     // The group captions are bold, their controls keep the window's font.
     for (QGroupBox* box : {ObjektBox, OrtBox, ParameterBox}) {
         Fettschrift(box);
