@@ -1,6 +1,6 @@
 // The numeric ground rules of the whole program: the extended real, the runtime
 // errors that end an operation, and the rounding and conversion rules of the
-// original runtime (round half to even, truncation toward zero, range-checked
+// runtime (round half to even, truncation toward zero, range-checked
 // conversion of reals to 32-bit integers).
 #pragma once
 
@@ -12,7 +12,7 @@ namespace zenaro {
 
 using Extended = long double;
 
-// Runtime error numbers as the original runtime used them.
+// Runtime error numbers.
 inline constexpr std::int32_t FehlerDateiNichtGefunden = 2;
 inline constexpr std::int32_t FehlerPfadNichtGefunden = 3;
 inline constexpr std::int32_t FehlerZugriffVerweigert = 5;

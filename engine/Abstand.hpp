@@ -8,19 +8,21 @@
 
 namespace zenaro {
 
-// Switch between the two formulas: below this cosine the arc cosine is exact enough,
-// at and above it (places closer than about 18 degrees, or nearly opposite) the flat
-// formula takes over.
+// Switch between the formulas: below this cosine in size the arc cosine is exact
+// enough; at and above it (places closer than about 18 degrees, or nearly opposite)
+// the flat formula takes over.
 inline constexpr Extended AbstandFormelGrenze = 0.95L;
 
 // Separation in degrees of the places (alpha1, delta1) and (alpha2, delta2), all in
 // degrees. x = sin delta1 sin delta2 + cos delta1 cos delta2 cos(alpha1 - alpha2);
-// for |x| < 0.95 the arc cosine of x; otherwise the flat formula
+// for |x| < 0.95 the arc cosine of x; for x >= 0.95 the flat formula
 // sqrt((cos((delta1 + delta2)/2) (alpha1 - alpha2))^2 + (delta1 - delta2)^2), with the
 // right-ascension difference first brought into [-180, 180] so that two places on
-// both sides of 0 h are measured across 0 h at every declination. A result above 180
-// is folded back as |d - 360|. A place that is not a number gives NaN, which no
-// radius test accepts.
+// both sides of 0 h are measured across 0 h at every declination. For x <= -0.95
+// (nearly opposite places, where the flat formula between the places themselves
+// would be far off) 180 minus the flat formula between the first place and the point
+// opposite the second (alpha2 + 180, -delta2). A result above 180 is folded back as
+// |d - 360|. A place that is not a number gives NaN, which no radius test accepts.
 Extended Winkelabstand(Extended alpha1, Extended delta1, Extended alpha2, Extended delta2);
 
 // The same with SINDEG(delta2) and COSDEG(delta2) given, for a scan that measures
@@ -39,9 +41,12 @@ Extended Winkelabstand(Extended alpha1, Extended delta1, Extended alpha2, Extend
 // declinations more than the radius plus one degree apart. Winkelabstand never
 // gives less than the declination difference there: the arc cosine measures within
 // far less than a degree of the true arc, which is at least that difference; the
-// flat formula gives at least |delta1 - delta2| before the fold, and a result above
-// 180 (at most sqrt(180^2 + 180^2) = 254.6) folds to at least 105.4. So a place
-// passed over would have been rejected by the radius.
+// flat formula between close places gives at least |delta1 - delta2| before the fold,
+// and a result above 180 (at most sqrt(180^2 + 180^2) = 254.6) folds to at least
+// 105.4; nearly opposite places lie within 18.2 degrees of each other's opposite
+// point, which the flat formula measures as at most about 34 degrees (a place at a
+// pole, the other 18.2 degrees from it across the pole), so they are more than 140
+// degrees apart. So a place passed over would have been rejected by the radius.
 inline bool SicherAusserhalb(Extended delta1, Extended delta2, Extended radius) {
     return radius <= 90.0L && std::fabs(delta1) <= 90.0L && std::fabs(delta2) <= 90.0L &&
            std::fabs(delta1 - delta2) > radius + 1.0L;

@@ -45,8 +45,8 @@ TGaugeForm::TGaugeForm(QWidget* parent)
 }
 
 void TGaugeForm::BalkenAbgleichen() {
-    // A Qt bar with an empty range shows a busy indicator; an empty range is shown
-    // as an empty bar instead, as the original progress bar did.
+    // A Qt bar with an empty range shows a busy indicator; the progress window
+    // shows an empty range as an empty bar instead.
     if (maximum_ > minimum_)
         Fortschritt->setRange(minimum_, maximum_);
     else
@@ -62,7 +62,7 @@ void TGaugeForm::SetzeBereich(std::int32_t minimum, std::int32_t maximum, std::i
 }
 
 void TGaugeForm::SetzePosition(std::int32_t position) {
-    // The position is kept inside the range, as the original bar kept it.
+    // The position is kept inside the range.
     if (position > maximum_) position = maximum_;
     if (position < minimum_) position = minimum_;
     position_ = position;
@@ -84,8 +84,8 @@ void TGaugeForm::Zeigen() {
 }
 
 void TGaugeForm::Schritt() {
-    // Stepping past the maximum starts the bar over from the minimum, as the
-    // original bar did; 64-bit arithmetic keeps absurd ranges from overflowing.
+    // Stepping past the maximum starts the bar over from the minimum; 64-bit
+    // arithmetic keeps absurd ranges from overflowing.
     std::int64_t neu = std::int64_t{position_} + schritt_;
     if (neu > maximum_ || neu < minimum_) {
         const std::int64_t spanne = std::int64_t{maximum_} - minimum_;

@@ -78,9 +78,15 @@ QPushButton* Knopf(QWidget* eltern, const char* name, TextNr text, int x, int y,
     return knopf;
 }
 
+// A check box; disabled, its text is a dark grey, plainly lighter than the black of
+// an enabled one yet readable on the aqua and lime backgrounds (contrast about 6:1,
+// where the style's light grey gives less than 1.5:1).
 QCheckBox* Box(QWidget* eltern, const char* name, TextNr text, int x, int y, int breite) {
     auto* box = Anlegen<QCheckBox>(eltern, name, x, y, breite, BoxHoehe);
     box->setText(Text(text));
+    QPalette farben = box->palette();
+    farben.setColor(QPalette::Disabled, QPalette::WindowText, QColor(80, 80, 80));
+    box->setPalette(farben);
     return box;
 }
 
@@ -151,29 +157,29 @@ void THauptForm::ControlsAnlegen() {
 
     ObjektBox =
         Gruppe(this, "ObjektBox", TextNr::HauptObjektBox, QColor(255, 0, 0), links, 4, spalte, 358);
-    Beschriftung(ObjektBox, TextNr::HauptObjekt, 10, 22);
+    Beschriftung(ObjektBox, TextNr::HauptObjekt, 10, 22, 46);
     NameCombobox = Liste(new TAufklappListe(ObjektBox, [this] { NameComboboxDropDown(); }),
                          "NameCombobox", 60, 22, 214);
-    // Two columns of labelled element fields.
-    const int l1 = 10, e1 = 54, b1 = 100, l2 = 154, e2 = 206, b2 = 68;
-    Beschriftung(ObjektBox, TextNr::HauptT, l1, 56, 40);
+    // Two columns of labelled element fields, each label clear of the edits beside it.
+    const int l1 = 10, e1 = 50, b1 = 100, l2 = 156, e2 = 208, b2 = 66;
+    Beschriftung(ObjektBox, TextNr::HauptT, l1, 56, 36);
     PeriduEdit = Edit(ObjektBox, "PeriduEdit", e1, 56, b1);
     Beschriftung(ObjektBox, TextNr::HauptQ, l2, 56, 40);
     PerabsEdit = Edit(ObjektBox, "PerabsEdit", e2, 56, b2);
-    Beschriftung(ObjektBox, TextNr::HauptE, l1, 84, 40);
+    Beschriftung(ObjektBox, TextNr::HauptE, l1, 84, 36);
     ExzenEdit = Edit(ObjektBox, "ExzenEdit", e1, 84, b1);
     Beschriftung(ObjektBox, TextNr::HauptA, l2, 84, 40);
     GrohaEdit = Edit(ObjektBox, "GrohaEdit", e2, 84, b2);
     GrohaEdit->setEnabled(false);
-    Beschriftung(ObjektBox, TextNr::HauptKnoten, l1, 112, 40);
+    Beschriftung(ObjektBox, TextNr::HauptKnoten, l1, 112, 36);
     AknoEdit = Edit(ObjektBox, "AknoEdit", e1, 112, b1);
     Beschriftung(ObjektBox, TextNr::HauptPerihelargument, l2, 112, 40);
     PeknoEdit = Edit(ObjektBox, "PeknoEdit", e2, 112, b2);
-    Beschriftung(ObjektBox, TextNr::HauptI, l1, 140, 40);
+    Beschriftung(ObjektBox, TextNr::HauptI, l1, 140, 36);
     BahnngEdit = Edit(ObjektBox, "BahnngEdit", e1, 140, b1);
-    Beschriftung(ObjektBox, TextNr::HauptAequinox, l2, 140, 50);
+    Beschriftung(ObjektBox, TextNr::HauptAequinox, l2, 140, 48);
     AequinEdit = Edit(ObjektBox, "AequinEdit", e2, 140, b2);
-    Beschriftung(ObjektBox, TextNr::HauptH11, l1, 168, 44);
+    Beschriftung(ObjektBox, TextNr::HauptH11, l1, 168, 36);
     M0Edit = Edit(ObjektBox, "M0Edit", e1, 168, b1);
     Beschriftung(ObjektBox, TextNr::HauptN, l2, 168, 40);
     LuminEdit = Edit(ObjektBox, "LuminEdit", e2, 168, b2);
@@ -188,7 +194,7 @@ void THauptForm::ControlsAnlegen() {
     HellButton = Knopf(ObjektBox, "HellButton", TextNr::HauptPunkte, 248, 229, 26, 21);
     HellButton->setEnabled(false);
 
-    Beschriftung(ObjektBox, TextNr::HauptBemerkungen, l1, 260, 120);
+    Beschriftung(ObjektBox, TextNr::HauptBemerkungen, l1, 258, 120);
     BemerkEdit = Edit(ObjektBox, "BemerkEdit", l1, 280, 264);
     ObjektNeuButton = Knopf(ObjektBox, "ObjektNeuButton", TextNr::HauptNeu, 10, 320, 82);
     ObjektLoeschButton =
@@ -252,7 +258,7 @@ void THauptForm::ControlsAnlegen() {
     SonnenHoeheEdit = Edit(p, "SonnenHoeheEdit", 248, 200, 42);
 
     AllCheckBox = Box(p, "AllCheckBox", TextNr::HauptAlle, 10, 230, 150);
-    Beschriftung(p, TextNr::HauptGrenzgroesse, 162, 229, 82);
+    Beschriftung(p, TextNr::HauptGrenzgroesse, 164, 229, 80);
     LimitEdit = Edit(p, "LimitEdit", 248, 229, 42);
     SortCheckBox = Box(p, "SortCheckBox", TextNr::HauptSortieren, 10, 254, 280);
     SichtbareCheckBox = Box(p, "SichtbareCheckBox", TextNr::HauptSichtbare, 10, 276, 286);
@@ -263,6 +269,10 @@ void THauptForm::ControlsAnlegen() {
     KRadiusEdit = Edit(p, "KRadiusEdit", 70, 324, 42);
     Beschriftung(p, TextNr::HauptGrenzgroesse, 158, 324, 88);
     KLimitEdit = Edit(p, "KLimitEdit", 248, 324, 42);
+
+    // The names and the remark are stored in single-byte files.
+    for (QLineEdit* feld : {NameCombobox->lineEdit(), BemerkEdit, OrtComboBox->lineEdit()})
+        NurWin1252Zulassen(*feld);
 
     // The group captions are bold, their controls keep the window's font.
     for (QGroupBox* box : {ObjektBox, OrtBox, ParameterBox}) {

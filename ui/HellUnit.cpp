@@ -22,10 +22,10 @@ THellForm* HellForm = nullptr;
 
 namespace {
 
-// The length limit of an edit holds for typing only, as in the original edits: a
-// longer text put in by the editor (a shown value of 1000 or more) is not cut, so
-// that it reads back unchanged. (A line edit checks the text put in by the program
-// without refusing it, and refuses a typed change only from a text within the limit.)
+// The length limit of an edit holds for typing only: a longer text put in by the
+// editor (a shown value of 1000 or more) is not cut, so that it reads back
+// unchanged. (A line edit checks the text put in by the program without refusing
+// it, and refuses a typed change only from a text within the limit.)
 class TEingabeGrenze final : public QValidator {
 public:
     TEingabeGrenze(QObject* eltern, int grenze) : QValidator(eltern), grenze_(grenze) {}

@@ -13,6 +13,7 @@
 
 #include "astro/MATLIB.hpp"
 #include "engine/Datendateien.hpp"
+#include "engine/AbstandAusgeschrieben.hpp"
 #include "engine/ZenaroDef.hpp"
 
 using namespace zenaro;
@@ -211,23 +212,6 @@ TEST_F(Durchgaenge, DamagedEntriesAreSkipped) {
     EXPECT_EQ(z.Distanz, 999.0L);
 }
 
-// The separation of a catalogue entry from the row's place written out as
-// documented, every sine and cosine taken for this pair (the right-ascension
-// difference of the flat formula brought into [-180, 180]).
-Extended Ausgeschrieben(Extended raC, Extended dekC, Extended ra, Extended dek) {
-    const Extended x = SINDEG(dekC) * SINDEG(dek) + COSDEG(dekC) * COSDEG(dek) * COSDEG(raC - ra);
-    Extended d;
-    if (std::fabs(x) < 0.95L) {
-        d = ARCCOSDEG(x);
-    } else {
-        const Extended a = COSDEG((dekC + dek) / 2.0L) * std::remainder(raC - ra, 360.0L);
-        const Extended b = dekC - dek;
-        d = std::sqrt(a * a + b * b);
-    }
-    if (d > 180.0L) d = std::fabs(d - 360.0L);
-    return d;
-}
-
 TEST_F(Durchgaenge, EveryRowMeasuresAsTheFormulaWrittenOut) {
     // Crowded catalogues around a few places, rows at those places; between rows some
     // declinations change (to the other zero, to no number, to a new value), as a
@@ -269,7 +253,7 @@ TEST_F(Durchgaenge, EveryRowMeasuresAsTheFormulaWrittenOut) {
         // The nearest entry by the written-out formula, earlier entries first.
         Extended erwartet = 999.0L;
         auto pruefen = [&](const Extended raC, const Extended dekC) {
-            const Extended d = Ausgeschrieben(raC, dekC, z.RA * 15.0L, z.Dek);
+            const Extended d = test::AbstandAusgeschrieben(raC, dekC, z.RA * 15.0L, z.Dek);
             if (d <= DeepSkyRadius && d < erwartet) erwartet = d;
         };
         for (std::int32_t i = 1; i <= AnzahlNGC; ++i) pruefen(NGCKatalog[i].RA, NGCKatalog[i].Dek);
@@ -298,7 +282,7 @@ TEST_F(Durchgaenge, EveryRowMeasuresAsTheFormulaWrittenOut) {
                     AnzahlNGC = 1;
                     auto z = Zeile(ra / 15.0L, dek);
                     DurchgangSuchen(z);
-                    const Extended d = Ausgeschrieben(raC, dekC, ra, dek);
+                    const Extended d = test::AbstandAusgeschrieben(raC, dekC, ra, dek);
                     ASSERT_EQ(z.Distanz, d <= radius ? d : 999.0L) << radius << " " << dek;
                     if (std::fabs(dek) < 60.0L)
                         EXPECT_LT(z.Distanz, 999.0L) << radius << " " << dek;
@@ -307,16 +291,16 @@ TEST_F(Durchgaenge, EveryRowMeasuresAsTheFormulaWrittenOut) {
         }
     }
 
-    // Beyond a radius of 90 degrees the fold brings a nearly opposite entry within
-    // it (about 119.2 degrees, 160 apart in declination): it is measured.
+    // Beyond a radius of 90 degrees entries far off in declination are measured: a
+    // nearly opposite entry (159 apart in declination) 179 degrees away.
     SetUp();
-    NGCKatalog[1] = DeepSky(1, 180.0L, -80.0L, 5.0L);
+    NGCKatalog[1] = DeepSky(1, 180.0L, -79.0L, 5.0L);
     AnzahlNGC = 1;
-    DeepSkyRadius = 120.0L;
+    DeepSkyRadius = 179.5L;
     auto z = Zeile(0.0L, 80.0L);
     DurchgangSuchen(z);
-    EXPECT_EQ(z.Distanz, Ausgeschrieben(180.0L, -80.0L, 0.0L, 80.0L));
-    EXPECT_LT(z.Distanz, 120.0L);
+    EXPECT_EQ(z.Distanz, test::AbstandAusgeschrieben(180.0L, -79.0L, 0.0L, 80.0L));
+    EXPECT_NEAR(z.Distanz, 179.0L, 1e-12L);
 }
 
 // The documented search written out: every loaded slot of NGC, IC and the stars in
@@ -327,14 +311,14 @@ void AusgeschriebeneSuche(TEphemeridenZeile& z) {
     const Extended alpha = z.RA * 15.0L;
     auto nimm = [&](Extended d) { return d <= DeepSkyRadius && d < z.Distanz; };
     for (std::int32_t i = 1; i <= AnzahlNGC; ++i) {
-        const Extended d = Ausgeschrieben(NGCKatalog[i].RA, NGCKatalog[i].Dek, alpha, z.Dek);
+        const Extended d = test::AbstandAusgeschrieben(NGCKatalog[i].RA, NGCKatalog[i].Dek, alpha, z.Dek);
         if (nimm(d)) {
             z.Distanz = d;
             z.NaheBei = DeepSkyBezeichnung(NGCKatalog[i], false);
         }
     }
     for (std::int32_t i = 1; i <= AnzahlIC; ++i) {
-        const Extended d = Ausgeschrieben(ICKatalog[i].RA, ICKatalog[i].Dek, alpha, z.Dek);
+        const Extended d = test::AbstandAusgeschrieben(ICKatalog[i].RA, ICKatalog[i].Dek, alpha, z.Dek);
         if (nimm(d)) {
             z.Distanz = d;
             z.NaheBei = DeepSkyBezeichnung(ICKatalog[i], true);
@@ -342,7 +326,7 @@ void AusgeschriebeneSuche(TEphemeridenZeile& z) {
     }
     for (std::int32_t i = 1; i <= AnzahlSterne; ++i) {
         TStern& stern = Sternkatalog[i];
-        const Extended d = Ausgeschrieben(stern.RA, stern.Dek, alpha, z.Dek);
+        const Extended d = test::AbstandAusgeschrieben(stern.RA, stern.Dek, alpha, z.Dek);
         if (nimm(d)) {
             z.Distanz = d;
             if (stern.Sternbild.Leer()) stern.Sternbild = z.Sternbild;

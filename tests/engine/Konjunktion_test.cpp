@@ -18,6 +18,7 @@
 #include "engine/Arbeiter.hpp"
 #include "engine/Bitgleich.hpp"
 #include "engine/Datendateien.hpp"
+#include "engine/AbstandAusgeschrieben.hpp"
 #include "engine/Ephemeride.hpp"
 #include "engine/Rechenbereich.hpp"
 
@@ -69,24 +70,9 @@ bool GleichePositionen(const TKonjPosition& a, const TKonjPosition& b) {
            GleicheBits(a.RA, b.RA) && GleicheBits(a.Dek, b.Dek) && GleicheBits(a.Hell, b.Hell);
 }
 
-// The separation of the rows a and b written out as documented, every sine and
-// cosine taken for the pair (the right-ascension difference of the flat formula
-// brought into [-180, 180]).
+// The separation of the rows a and b written out, row b first.
 Extended Trennung(const TKonjPosition& a, const TKonjPosition& b) {
-    const Extended alphaA = 15.0L * a.RA;
-    const Extended alphaB = 15.0L * b.RA;
-    const Extended c =
-        SINDEG(a.Dek) * SINDEG(b.Dek) + COSDEG(a.Dek) * COSDEG(b.Dek) * COSDEG(alphaB - alphaA);
-    Extended d;
-    if (std::fabs(c) < 0.95L) {
-        d = ARCCOSDEG(c);
-    } else {
-        const Extended x = COSDEG((a.Dek + b.Dek) / 2.0L) * std::remainder(alphaB - alphaA, 360.0L);
-        const Extended y = b.Dek - a.Dek;
-        d = std::sqrt(x * x + y * y);
-    }
-    if (d > 180.0L) d = std::fabs(d - 360.0L);
-    return d;
+    return test::AbstandAusgeschrieben(15.0L * b.RA, b.Dek, 15.0L * a.RA, a.Dek);
 }
 
 // The pair search as the documented procedure words it: every ordered pair, and for
@@ -292,12 +278,12 @@ TEST_F(KonjPaare, RecordsTheSameRowsAsLookingThroughTheWholeTable) {
     EXPECT_GT(zeilenGesamt, 1000);  // the comparison met plenty of rows
     EXPECT_FALSE(KonjunktionenVoll);
 
-    // Beyond a radius of 90 degrees the fold brings nearly opposite places within it
-    // (about 119.2 degrees here, 160 apart in declination): they are measured.
-    KonjRadius = 120.0L;
+    // Beyond a radius of 90 degrees places far off in declination are measured:
+    // nearly opposite places (159 apart in declination) 179 degrees apart.
+    KonjRadius = 179.5L;
     AnzahlKonjunktionen = 0;
     const std::vector<TKonjPosition> gegenueber = {Position(1, 0.0L, 80.0L),
-                                                   Position(2, 180.0L, -80.0L)};
+                                                   Position(2, 180.0L, -79.0L)};
     PositionenSetzen(gegenueber);
     KonjPaareSuchen();
     std::vector<TKonjunktionsZeile> erwartet;
@@ -305,6 +291,7 @@ TEST_F(KonjPaare, RecordsTheSameRowsAsLookingThroughTheWholeTable) {
     ASSERT_EQ(erwartet.size(), 1u);
     ASSERT_EQ(AnzahlKonjunktionen, 1);
     EXPECT_TRUE(GleicheZeilen(Konjunktionen[1], erwartet[0]));
+    EXPECT_NEAR(Konjunktionen[1].Abstand, 179.0L, 1e-12L);
 }
 
 TEST_F(KonjPaare, AFullTableStopsRecordingAndRaisesTheFlag) {

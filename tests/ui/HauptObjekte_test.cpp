@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QInputDevice>
+#include <QKeyEvent>
 #include <filesystem>
 
 #include "HauptUmgebung.hpp"
@@ -303,6 +307,46 @@ TEST_P(HauptObjekte, LangerNameUndBemerkungZeigenIhrenAnfang) {
     form->ObjektAnzeigen(2);
     EXPECT_EQ(Feld<QComboBox>("NameCombobox")->lineEdit()->cursorPosition(), 0);
     EXPECT_EQ(Feld("BemerkEdit")->cursorPosition(), 0);
+}
+
+// The object name, the remark and the location name are stored in single-byte
+// files: a character without a Windows-1252 byte is refused as it is typed or
+// pasted, so nothing typed is altered on saving; the code page's own characters
+// are taken and stored as their bytes.
+TEST_P(HauptObjekte, NamenUndBemerkungNehmenNurZeichenDerEinbytedateien) {
+    Form();
+    // A key press goes to the field itself: the application's delivery would first
+    // create the window system's default keyboard, which outlives the application.
+    const QInputDevice tastatur("Tastatur", 1, QInputDevice::DeviceType::Keyboard);
+    auto tippen = [&tastatur](QLineEdit* feld, const QString& zeichen) {
+        QKeyEvent druck(QEvent::KeyPress, 0, Qt::NoModifier, 0, 0, 0, zeichen, false, 1, &tastatur);
+        static_cast<QObject*>(feld)->event(&druck);
+    };
+    auto einfuegen = [](QLineEdit* feld, const QString& text) {
+        QGuiApplication::clipboard()->setText(text);
+        feld->paste();
+    };
+    QLineEdit* ortsname = Feld<QComboBox>("OrtComboBox")->lineEdit();
+    for (QLineEdit* feld :
+         {Feld<QComboBox>("NameCombobox")->lineEdit(), Feld("BemerkEdit"), ortsname}) {
+        feld->clear();
+        for (const char* zeichen : {"\u00e4", "\u0416", "\u00df", "\U0001F600", "\u20ac"})
+            tippen(feld, QString::fromUtf8(zeichen));
+        einfuegen(feld, QString::fromUtf8(" \u041a\u043e\u043c\u0435\u0442"));
+        einfuegen(feld, QString::fromUtf8(" M\u00fcller \U0001F52D"));
+        einfuegen(feld, QString::fromUtf8(" M\u00fcller \u00a7 \u2030"));
+        EXPECT_EQ(feld->text().toStdString(), "\u00e4\u00df\u20ac M\u00fcller \u00a7 \u2030")
+            << feld->objectName().toStdString();
+    }
+    bool fehler = false;
+    form->ObjektUebernehmen(fehler, 1);
+    ASSERT_FALSE(fehler);
+    const std::string gespeichert = "\xe4\xdf\x80 M\xfcller \xa7 \x89";
+    EXPECT_EQ(Objekte[1].Name.Text(), gespeichert);
+    EXPECT_EQ(Objekte[1].Bemerkung.Text(), gespeichert);
+    form->OrtUebernehmen(fehler, 1);
+    ASSERT_FALSE(fehler);
+    EXPECT_EQ(Orte[1].Name.Text(), gespeichert);
 }
 
 INSTANTIATE_TEST_SUITE_P(Ausgaben, HauptObjekte, ::testing::Bool());

@@ -8,6 +8,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
+#include <cmath>
 #include <ctime>
 #include <fstream>
 #include <iterator>
@@ -37,6 +39,19 @@ void ZeitSetzen(const std::string& pfad, int jahr, int monat, int tag, int h, in
 std::string Inhalt(const std::string& pfad) {
     std::ifstream datei(pfad, std::ios::binary);
     return {std::istreambuf_iterator<char>(datei), {}};
+}
+
+// The contrast ratio of two colours as the web accessibility guidelines define it:
+// (L1 + 0.05) / (L2 + 0.05) of their relative luminances, the lighter one first.
+double Kontrast(const QColor& a, const QColor& b) {
+    auto leuchtdichte = [](const QColor& c) {
+        auto linear = [](double k) {
+            return k <= 0.04045 ? k / 12.92 : std::pow((k + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = leuchtdichte(a), lb = leuchtdichte(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 using Hauptfenster = THauptfensterTest;
@@ -199,8 +214,8 @@ TEST_P(Hauptfenster, SchreibfehlerBeimEndeLaesstDasFensterOffen) {
         << meldungen.Eintraege()[1].text.toStdString();
 }
 
-// Every caption is readable: its text fits its control, and every control lies
-// inside its group or the window.
+// Every caption is readable: its text fits its control, every label keeps clear of
+// its neighbours, and every control lies inside its group or the window.
 TEST_P(Hauptfenster, JedeBeschriftungPasstInIhrSteuerelement) {
     Objekte[3].Name = "C/2022 E3 (ZTF)";
     Form();
@@ -214,10 +229,35 @@ TEST_P(Hauptfenster, JedeBeschriftungPasstInIhrSteuerelement) {
             continue;
         EXPECT_TRUE(eltern->rect().contains(w->geometry()))
             << w->metaObject()->className() << " " << w->objectName().toStdString();
-        if (const auto* label = qobject_cast<const QLabel*>(w))
+        if (const auto* label = qobject_cast<const QLabel*>(w)) {
             EXPECT_LE(breite(label, label->text()), label->width()) << label->text().toStdString();
-        if (const auto* box = qobject_cast<const QCheckBox*>(w))
+            // Clear space between the label and its neighbours: it covers none of
+            // them, and its text keeps at least 4 pixels from each.
+            const QRect text(label->x(), label->y(), breite(label, label->text()), label->height());
+            for (const QWidget* nachbar :
+                 eltern->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if (nachbar != label && nachbar->isVisibleTo(form.get()))
+                    EXPECT_FALSE(label->geometry().intersects(nachbar->geometry()) ||
+                                 text.adjusted(-4, 0, 4, 0).intersects(nachbar->geometry()))
+                        << label->text().toStdString() << " and "
+                        << nachbar->metaObject()->className() << " "
+                        << nachbar->objectName().toStdString();
+        }
+        if (const auto* box = qobject_cast<const QCheckBox*>(w)) {
             EXPECT_LE(box->sizeHint().width(), box->width()) << box->text().toStdString();
+            // Disabled, the text stays readable on the box's background (contrast
+            // at least 3:1) and plainly lighter than the enabled text.
+            const QWidget* grund = box;
+            while (!grund->autoFillBackground()) grund = grund->parentWidget();
+            const QColor hinten = grund->palette().color(grund->backgroundRole());
+            const QPalette& farben = box->palette();
+            const double aus =
+                Kontrast(farben.color(QPalette::Disabled, QPalette::WindowText), hinten);
+            const double an =
+                Kontrast(farben.color(QPalette::Active, QPalette::WindowText), hinten);
+            EXPECT_GE(aus, 3.0) << box->text().toStdString();
+            EXPECT_LE(aus * 1.5, an) << box->text().toStdString();
+        }
         if (const auto* knopf = qobject_cast<const QPushButton*>(w))
             EXPECT_LE(breite(knopf, knopf->text()) + 8, knopf->width())
                 << knopf->text().toStdString();

@@ -1,7 +1,6 @@
-// The download of a file over HTTP(S), in place of the original platform's
-// download call: libcurl, redirects followed, HTTP errors as failure, bounded in
-// time, and written through a temporary file beside the target, so that a failed
-// transfer never leaves a partial file and never touches the previous one.
+// The download of a file over HTTP(S): libcurl, redirects followed, HTTP errors as failure, bounded
+// in time, and written through a temporary file beside the target, so that a failed transfer never
+// leaves a partial file and never touches the previous one.
 #pragma once
 
 #include <functional>

@@ -1,4 +1,4 @@
-// The small platform layer that stands in for the original window system: message
+// The small platform layer between the program and the window system: message
 // boxes, the hourglass cursor, the processing of pending messages and the
 // placement of windows.
 #pragma once
