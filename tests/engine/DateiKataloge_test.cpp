@@ -74,8 +74,9 @@ TEST_F(MitgelieferteDaten, CataloguesFitTheirTablesAndKeepTheNgcSlotOfTheStart) 
         }
         // Every star has a label: a Bayer letter, a Flamsteed number or a name.
         ASSERT_TRUE(!s.Bayer.Leer() || s.Flamsteed != 0 || !s.Name.Leer()) << i;
-        if (!s.Bayer.Leer() && s.BayerIndex != ' ')
+        if (!s.Bayer.Leer() && s.BayerIndex != ' ') {
             ASSERT_TRUE(s.BayerIndex >= '1' && s.BayerIndex <= '9');
+        }
     }
     EXPECT_TRUE(alphaCru);
 }

@@ -214,16 +214,20 @@ TEST_P(Hauptfenster, JedeBeschriftungPasstInIhrSteuerelement) {
             continue;
         EXPECT_TRUE(eltern->rect().contains(w->geometry()))
             << w->metaObject()->className() << " " << w->objectName().toStdString();
-        if (const auto* label = qobject_cast<const QLabel*>(w))
+        if (const auto* label = qobject_cast<const QLabel*>(w)) {
             EXPECT_LE(breite(label, label->text()), label->width()) << label->text().toStdString();
-        if (const auto* box = qobject_cast<const QCheckBox*>(w))
+        }
+        if (const auto* box = qobject_cast<const QCheckBox*>(w)) {
             EXPECT_LE(box->sizeHint().width(), box->width()) << box->text().toStdString();
-        if (const auto* knopf = qobject_cast<const QPushButton*>(w))
+        }
+        if (const auto* knopf = qobject_cast<const QPushButton*>(w)) {
             EXPECT_LE(breite(knopf, knopf->text()) + 8, knopf->width())
                 << knopf->text().toStdString();
-        if (const auto* gruppe = qobject_cast<const QGroupBox*>(w))
+        }
+        if (const auto* gruppe = qobject_cast<const QGroupBox*>(w)) {
             EXPECT_LE(breite(gruppe, gruppe->title()) + 16, gruppe->width())
                 << gruppe->title().toStdString();
+        }
     }
 }
 
