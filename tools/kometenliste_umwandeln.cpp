@@ -27,8 +27,7 @@ int main(int argc, char** argv) {
             std::cerr << zenaro::KometenlistePfad() << ": no list\n";
             return 1;
         }
-        std::cout << zenaro::DatenVerzeichnis << "Bahnelem.dat: " << r.Umgewandelt
-                  << " comets";
+        std::cout << zenaro::DatenVerzeichnis << "Bahnelem.dat: " << r.Umgewandelt << " comets";
         if (r.Unlesbar > 0) std::cout << ", " << r.Unlesbar << " unreadable lines skipped";
         if (r.NichtUebernommen > 0)
             std::cout << ", " << r.NichtUebernommen << " comets beyond the table's capacity";
