@@ -374,7 +374,12 @@ bool AllesSchreiben(int fd, const std::vector<std::uint8_t>& daten) {
 // when that name is taken: an existing backup is never overwritten).
 void SicherungAnlegen(const std::string& pfad) {
     for (int n = 0; n < 1000; ++n) {
-        const std::string ziel = pfad + (n == 0 ? std::string() : "." + std::to_string(n)) + ".bak";
+        std::string ziel = pfad;
+        if (n > 0) {
+            ziel += '.';
+            ziel += std::to_string(n);
+        }
+        ziel += ".bak";
         struct stat info {};
         if (::lstat(ziel.c_str(), &info) == 0) continue;
         if (::link(pfad.c_str(), ziel.c_str()) == 0) return;

@@ -28,7 +28,9 @@ constexpr char CtrlZ = 0x1A;
 // The name from columns 1-43: the text inside parentheses (B, the comet's name)
 // and the rest (A, its designation) without the parentheses; A loses its trailing
 // blanks but keeps at least one character. The name is B, a blank and A, or for
-// a designation "P/..." B directly followed by A without its "P"; cut to 60.
+// a designation "P/..." with a name B directly followed by A without its "P"
+// ("Lagerkvist/1996 R2"); without a name a "P/..." designation keeps its "P"
+// (" P/2013 EW90") like every other designation. Cut to 60.
 std::string NameBilden(const std::string& feld) {
     std::string a;
     std::string b;
@@ -53,7 +55,7 @@ std::string NameBilden(const std::string& feld) {
     } else {
         const std::size_t ende = a.find_last_not_of(' ');
         a.resize(ende == std::string::npos ? 1 : ende + 1);
-        if (a.compare(0, 2, "P/") == 0) {
+        if (!b.empty() && a.compare(0, 2, "P/") == 0) {
             name = b + a.substr(1);
         } else {
             name = b + " " + a;

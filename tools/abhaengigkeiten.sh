@@ -2,7 +2,7 @@
 # Installs what building, running and testing ZenaroWin needs on Debian 12, and the
 # packages named as arguments.
 set -euo pipefail
-pakete=(build-essential cmake ninja-build qt6-base-dev libcurl4-openssl-dev
+pakete=(build-essential cmake ninja-build qt6-base-dev libxkbcommon-dev libcurl4-openssl-dev
         fonts-liberation qt6-translations-l10n libgtest-dev libgmock-dev googletest libbenchmark-dev
         python3 python3-ephem xvfb xauth clang libclang-rt-dev "$@")
 fehlt=()

@@ -3,23 +3,29 @@
 
 Writes the catalogue files "ngc.dta", "ic.dta" and "bsc4.dta" from the CSV
 catalogues (OpenNGC and the Yale Bright Star Catalogue), a sample "Orte.dat" of
-real observatories and a sample "Bahnelem.dat" of comets from the published MPC
-comet elements. All files are flat sequences of fixed-size little-endian binary
-records, reals as 80-bit extended (10 bytes), texts as a length byte followed by
-the characters (Windows-1252), padding zero.
+real observatories and "Bahnelem.dat" with every comet of the published MPC
+comet element list of 2022-08-24: the list is written in its fixed columns
+(tools/soft02cmt_beispiel.py) and converted by the program's own conversion
+(tools/kometenliste_umwandeln.cpp, built here in build/release). All files are
+flat sequences of fixed-size little-endian binary records, reals as 80-bit
+extended (10 bytes), texts as a length byte followed by the characters
+(Windows-1252), padding zero.
 
-Usage: tools/datenverzeichnis.py SHARED_DATA_DIR OUTPUT_DIR
-  e.g. tools/datenverzeichnis.py ../shared/data data
+Usage (from the repository root): tools/datenverzeichnis.py SHARED_DATA_DIR OUTPUT_DIR
+  e.g. python3 tools/datenverzeichnis.py ../shared/data data
 """
 
 import csv
-import gzip
-import json
 import math
+import shutil
 import struct
+import subprocess
 import sys
+import tempfile
 from fractions import Fraction
 from pathlib import Path
+
+import soft02cmt_beispiel
 
 
 # --------------------------------------------------------------------------
@@ -53,17 +59,6 @@ def extended(wert):
     if not 0 < exponent < 0x7FFF:
         raise ValueError('value outside the normal extended range: %r' % wert)
     return struct.pack('<QH', mantisse, exponent | (0x8000 if negativ else 0))
-
-
-def als_extended(wert):
-    """The extended value nearest wert, as an exact fraction: the operand or
-    result of one extended operation, as the program forms it."""
-    mantisse, exponent = struct.unpack('<QH', extended(wert))
-    vorzeichen = -1 if exponent & 0x8000 else 1
-    exponent &= 0x7FFF
-    if mantisse == 0:
-        return Fraction(0)
-    return vorzeichen * Fraction(mantisse) * Fraction(2) ** (exponent - 16383 - 63)
 
 
 def text(wert, groesse):
@@ -192,79 +187,33 @@ def ort_satz(name, laenge, breite):
 
 
 # --------------------------------------------------------------------------
-# Sample elements: TBahnelement, 304 bytes, filled as the conversion of the
-# MPC comet list fills them.
+# Orbital elements: the whole published comet list, written in the list's fixed
+# columns and converted by the program's own conversion, so that "Bahnelem.dat"
+# holds exactly what a download of that list gives.
 
-BEKANNTE = ['2P/Encke', '12P/Pons-Brooks', '46P/Wirtanen', '67P/Churyumov-Gerasimenko',
-            'C/2020 F3 (NEOWISE)', 'C/2022 E3 (ZTF)']
-
-
-def objektname(bezeichnung):
-    """The name the comet list conversion gives a designation: the part in
-    parentheses first, then the designation ("Hale-Bopp C/1995 O1"; a
-    designation "P/..." joins without a blank: "Lagerkvist/1996 R2"); a
-    designation without parentheses gets one leading blank."""
-    innen = False
-    a, b = '', ''
-    for z in bezeichnung[:43]:
-        if z == '(':
-            innen = True
-        elif z == ')':
-            innen = False
-        elif innen:
-            b += z
-        else:
-            a += z
-    a = a.rstrip(' ') or ' '
-    name = b + a[1:] if a.startswith('P/') else b + ' ' + a
-    return name[:60]
+def umwandler_bauen():
+    """Builds the conversion command in the Release build of tools/starten.sh."""
+    wurzel = Path(__file__).resolve().parent.parent
+    bau = wurzel / 'build' / 'release'
+    subprocess.run(['cmake', '-S', str(wurzel), '-B', str(bau), '-G', 'Ninja',
+                    '-DCMAKE_BUILD_TYPE=Release', '-DZENARO_TESTS=OFF'],
+                   check=True, stdout=subprocess.DEVNULL)
+    subprocess.run(['cmake', '--build', str(bau), '--target', 'kometenliste_umwandeln'],
+                   check=True, stdout=subprocess.DEVNULL)
+    return bau / 'kometenliste_umwandeln'
 
 
-def dezimal(wert):
-    """The decimal text of a JSON number, as the list prints it."""
-    return repr(float(wert))
-
-
-def element_satz(komet):
-    s = Satz(304)
-    s.text(0, objektname(komet['Designation_and_name']), 60)
-    s.text(61, komet['Ref'].strip()[:60], 60)
-    jahr = dezimal(komet['Year_of_perihelion'])
-    monat = dezimal(komet['Month_of_perihelion'])
-    tag = dezimal(komet['Day_of_perihelion'])
-    for basis in (128, 160):  # Perihel and the same values as Epoche
-        s.ext(basis, jahr)
-        s.ext(basis + 10, monat)
-        s.ext(basis + 20, tag)
-    # q and e as read into extended fields; the semi-major axis q/(1-e) formed
-    # from them in extended arithmetic (each operation rounded), 0 for e >= 1.
-    q = als_extended(dezimal(komet['Perihelion_dist']))
-    e = als_extended(dezimal(komet['e']))
-    s.ext(192, e)
-    s.ext(202, q)
-    s.ext(212, als_extended(q / als_extended(1 - e)) if e < 1 else 0)
-    s.ext(222, 0)  # mean anomaly 0: propagation from the perihelion time
-    s.ext(232, dezimal(komet['Node']))
-    s.ext(242, dezimal(komet['Peri']))
-    s.ext(252, dezimal(komet['i']))
-    s.ext(264, '2000')
-    s.ext(280, dezimal(komet['H']))
-    # The list's slope parameter is the n of m = H + 5 log Delta + 2.5 n log r.
-    s.ext(290, dezimal(komet['G']))
-    return s
-
-
-def kometen(json_pfad):
-    with gzip.open(json_pfad, 'rt', encoding='utf-8') as f:
-        alle = json.load(f)
-    # The thirty comets of the brightest absolute magnitude and a few well-known ones.
-    nach_h = sorted(alle, key=lambda k: (k['H'], k['Designation_and_name']))
-    auswahl = nach_h[:30]
-    for k in alle:
-        if k['Designation_and_name'] in BEKANNTE and k not in auswahl:
-            auswahl.append(k)
-    auswahl.sort(key=lambda k: k['Designation_and_name'])
-    return [element_satz(k) for k in auswahl]
+def bahnelemente(json_pfad, ziel):
+    kometen = soft02cmt_beispiel.kometen_lesen(json_pfad)
+    umwandler = umwandler_bauen()
+    with tempfile.TemporaryDirectory() as ordner:
+        soft02cmt_beispiel.liste_schreiben(kometen, Path(ordner) / 'Soft02Cmt.txt')
+        subprocess.run([str(umwandler), ordner], check=True, stdout=subprocess.DEVNULL)
+        shutil.copyfile(Path(ordner) / 'Bahnelem.dat', ziel / 'Bahnelem.dat')
+    anzahl = (ziel / 'Bahnelem.dat').stat().st_size // 304
+    if anzahl != len(kometen):
+        raise SystemExit('Bahnelem.dat: %d of %d comets' % (anzahl, len(kometen)))
+    print('%s: %d records' % (ziel / 'Bahnelem.dat', anzahl))
 
 
 def main():
@@ -278,7 +227,7 @@ def main():
     schreiben(ziel / 'ic.dta', katalog(quelle / 'catalogues' / 'ic.csv', 5386), 64)
     schreiben(ziel / 'bsc4.dta', sterne(quelle / 'catalogues' / 'bsc.csv', 9110), 96)
     schreiben(ziel / 'Orte.dat', [ort_satz(*o) for o in ORTE], 88)
-    schreiben(ziel / 'Bahnelem.dat', kometen(quelle / 'comets' / 'cometels.json.gz'), 304)
+    bahnelemente(quelle / 'comets' / 'cometels.json.gz', ziel)
 
 
 if __name__ == '__main__':

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""Writes a sample comet element list "Soft02Cmt.txt" in the list's fixed columns
-from the published elements in data/comets/cometels.json.gz, for trying the
-conversion by hand.
+"""Writes a comet element list "Soft02Cmt.txt" in the list's fixed columns from
+the published elements in data/comets/cometels.json.gz, for trying the conversion
+by hand; tools/datenverzeichnis.py writes the shipped element file through it.
 
     tools/soft02cmt_beispiel.py [target] [--ende lf|crlf|cr] [--anzahl N]
 """
@@ -37,20 +37,29 @@ def zeile(k):
     return z + k["Ref"]
 
 
+def kometen_lesen(quelle=QUELLE):
+    """The published comets in the order of the list."""
+    with gzip.open(quelle, "rt", encoding="utf-8") as f:
+        return json.load(f)
+
+
+def liste_schreiben(kometen, ziel, ende="\r\n"):
+    """Writes the comets as the list file, one line each (Windows-1252)."""
+    with open(ziel, "wb") as f:
+        for k in kometen:
+            f.write((zeile(k) + ende).encode("cp1252"))
+
+
 def main():
     p = argparse.ArgumentParser(description=__doc__)
     p.add_argument("ziel", nargs="?", default="Soft02Cmt.txt")
     p.add_argument("--ende", choices=["lf", "crlf", "cr"], default="crlf")
     p.add_argument("--anzahl", type=int, default=0, help="only the first N comets")
     a = p.parse_args()
-    with gzip.open(QUELLE, "rt", encoding="utf-8") as f:
-        kometen = json.load(f)
+    kometen = kometen_lesen()
     if a.anzahl > 0:
         kometen = kometen[: a.anzahl]
-    ende = {"lf": "\n", "crlf": "\r\n", "cr": "\r"}[a.ende]
-    with open(a.ziel, "wb") as f:
-        for k in kometen:
-            f.write((zeile(k) + ende).encode("cp1252", "replace"))
+    liste_schreiben(kometen, a.ziel, {"lf": "\n", "crlf": "\r\n", "cr": "\r"}[a.ende])
     print("%d comets written to %s" % (len(kometen), a.ziel))
 
 

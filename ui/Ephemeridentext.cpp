@@ -250,7 +250,9 @@ std::string EphemeridenZeilenText(const TEphemeridenZeile& z) {
         s += "--:-- --    ";
     s += z.TOpt != -1.0L ? UhrzeitText(z.TOpt) + " " : std::string("--:-- ");
     s += z.TOptHoehe != -90.0L ? Alt(z.TOptHoehe) + GradZeichen + "  " : std::string("--   ");
-    s += " " + z.TOptMond.Text() + "  ";
+    s += ' ';
+    s += z.TOptMond.Text();
+    s += "  ";
     s += LinksAuffuellen(F(z.Hell, 3, 1), 4, ' ') + (z.HellAenderung >= 0.0L ? "+" : "-") + " ";
     s += LinksAuffuellen(F(z.RAproStunde, 5, 2), 6, ' ') + "' ";
     s += LinksAuffuellen(F(z.DekProStunde, 5, 2), 6, ' ') + "' ";

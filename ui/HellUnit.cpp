@@ -84,16 +84,16 @@ QString MitPlus(Extended x) {
     std::string text = Zahl(x);
     if (x > 0) {
         const std::size_t ziffern = text.find_first_not_of(' ');
-        text.insert(ziffern == std::string::npos ? text.size() : ziffern, "+");
+        text.insert(ziffern == std::string::npos ? text.size() : ziffern, 1, '+');
     }
     return QString::fromStdString(text);
 }
 
 // Range text: "T+" before a positive value, "T" before a negative one.
 std::string BereichText(Extended x) {
-    if (x > 0) return "T+" + Zahl(x);
-    if (x < 0) return "T" + Zahl(x);
-    return Zahl(x);
+    std::string text = x > 0 ? "T+" : (x < 0 ? "T" : "");
+    text += Zahl(x);
+    return text;
 }
 
 bool Lesen(const QLineEdit* feld, Extended& wert) {

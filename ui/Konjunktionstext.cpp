@@ -38,7 +38,7 @@ std::string Einsetzen(TextNr nr, std::initializer_list<std::string_view> teile) 
 // The magnitude with "+" in front when above 0, five characters wide.
 std::string Helligkeit(Extended hell) {
     std::string text = ZahlText(hell, 3, 1);
-    if (hell > 0.0L) text.insert(0, "+");
+    if (hell > 0.0L) text.insert(0, 1, '+');
     return LinksAuffuellen(text, 5, ' ');
 }
 

@@ -74,8 +74,9 @@ TEST_F(MitgelieferteDaten, CataloguesFitTheirTablesAndKeepTheNgcSlotOfTheStart) 
         }
         // Every star has a label: a Bayer letter, a Flamsteed number or a name.
         ASSERT_TRUE(!s.Bayer.Leer() || s.Flamsteed != 0 || !s.Name.Leer()) << i;
-        if (!s.Bayer.Leer() && s.BayerIndex != ' ')
+        if (!s.Bayer.Leer() && s.BayerIndex != ' ') {
             ASSERT_TRUE(s.BayerIndex >= '1' && s.BayerIndex <= '9');
+        }
     }
     EXPECT_TRUE(alphaCru);
 }
@@ -101,10 +102,9 @@ TEST_F(MitgelieferteDaten, SampleLocationsAndCometElements) {
     EXPECT_TRUE(sidingSpring);
 
     ASSERT_TRUE(ObjekteLesen());
-    ASSERT_GE(AnzahlObjekte, 24);
-    ASSERT_LE(AnzahlObjekte, 60);
-    bool haleBopp = false;
-    bool halley = false;
+    // The whole comet list of 2022-08-24, in its order.
+    ASSERT_EQ(AnzahlObjekte, 952);
+    EXPECT_TRUE(UeberzaehligeDateien.empty());
     for (std::int32_t i = 1; i <= AnzahlObjekte; ++i) {
         const TBahnelement& e = Objekte[i];
         for (std::int32_t k = 1; k <= 3; ++k) EXPECT_EQ(e.Epoche[k], e.Perihel[k]);
@@ -115,23 +115,47 @@ TEST_F(MitgelieferteDaten, SampleLocationsAndCometElements) {
             EXPECT_EQ(e.GrosseHalbachse, e.Perihelabstand / (1.0L - e.Exzentrizitaet)) << i;
         else
             EXPECT_EQ(e.GrosseHalbachse, 0.0L);
-        if (e.Name == "Hale-Bopp C/1995 O1") {
-            haleBopp = true;
-            EXPECT_EQ(e.Perihel[1], 1997.0L);
-            EXPECT_EQ(e.Perihel[2], 3.0L);
-            EXPECT_EQ(e.Perihel[3], 29.6466L);
-            EXPECT_EQ(e.Perihelabstand, 0.890662L);
-            EXPECT_EQ(e.Exzentrizitaet, 0.994972L);
-            EXPECT_EQ(e.Perihelargument, 130.4139L);
-            EXPECT_EQ(e.Knoten, 282.7613L);
-            EXPECT_EQ(e.Bahnneigung, 89.2742L);
-            EXPECT_EQ(e.H11, -2.0L);
-            EXPECT_EQ(e.N, 4.0L);  // the list's slope: m = H + 5 log Delta + 2.5 n log r
-        }
-        if (e.Name == " 1P/Halley") halley = true;
     }
-    EXPECT_TRUE(haleBopp);
-    EXPECT_TRUE(halley);
+
+    // Known comets with the list's values; n is the list's slope parameter of
+    // m = H + 5 log Delta + 2.5 n log r.
+    struct Komet {
+        std::int32_t platz;
+        const char* name;
+        Extended jahr, monat, tag, q, e, i, w, knoten, H, n;
+        const char* bemerkung;
+    };
+    // clang-format off
+    const Komet kometen[] = {
+        {1, "Hale-Bopp C/1995 O1", 1997, 3, 29.6466L, 0.890662L, 0.994972L, 89.2742L,
+         130.4139L, 282.7613L, -2.0L, 4.0L, "MPC106342"},
+        {2, "Lagerkvist/1996 R2", 2019, 2, 12.7782L, 2.587322L, 0.314552L, 2.6009L,
+         333.3845L, 40.0092L, 11.5L, 4.0L, "NK   1615"},
+        {88, " P/2013 EW90", 2021, 2, 14.3781L, 3.312659L, 0.194649L, 31.792L, 346.1111L,
+         160.2936L, 14.3L, 4.0L, "MPEC 2022"},
+        {486, "ZTF C/2022 E3", 2023, 1, 12.7863L, 1.112247L, 1.000278L, 109.1687L,
+         145.8149L, 302.554L, 7.5L, 4.0L, "MPEC 2022"},
+        {503, " 1P/Halley", 1986, 2, 22.695L, 0.59863L, 0.966503L, 162.1946L, 112.1408L,
+         59.2191L, 4.0L, 6.0L, "98, 1083"},
+        {952, " 2I/Borisov", 2019, 12, 8.5549L, 2.006548L, 3.356636L, 44.0527L, 209.1251L,
+         308.148L, 11.0L, 4.0L, "MPEC 2020"},
+    };
+    // clang-format on
+    for (const Komet& k : kometen) {
+        const TBahnelement& e = Objekte[k.platz];
+        EXPECT_EQ(e.Name.Text(), k.name) << k.platz;
+        EXPECT_EQ(e.Perihel[1], k.jahr) << k.name;
+        EXPECT_EQ(e.Perihel[2], k.monat) << k.name;
+        EXPECT_EQ(e.Perihel[3], k.tag) << k.name;
+        EXPECT_EQ(e.Perihelabstand, k.q) << k.name;
+        EXPECT_EQ(e.Exzentrizitaet, k.e) << k.name;
+        EXPECT_EQ(e.Bahnneigung, k.i) << k.name;
+        EXPECT_EQ(e.Perihelargument, k.w) << k.name;
+        EXPECT_EQ(e.Knoten, k.knoten) << k.name;
+        EXPECT_EQ(e.H11, k.H) << k.name;
+        EXPECT_EQ(e.N, k.n) << k.name;
+        EXPECT_EQ(e.Bemerkung.Text(), k.bemerkung) << k.name;
+    }
 }
 
 }  // namespace

@@ -161,7 +161,7 @@ TEST_F(KometenlisteTest, ZeilenlaengeBemerkungUndNamensregeln) {
     ASSERT_EQ(r.Umgewandelt, 8);
     EXPECT_EQ(Objekte[1].Bemerkung.Text(), "");                    // 155 characters
     EXPECT_EQ(Objekte[2].Bemerkung.Text(), std::string(60, 'x'));  // cut to 60
-    EXPECT_EQ(Objekte[3].Name.Text(), "/2013 EW90");
+    EXPECT_EQ(Objekte[3].Name.Text(), " P/2013 EW90");  // no name in parentheses: keeps its "P"
     EXPECT_EQ(Objekte[4].Name.Text(), " 2P/Encke");
     EXPECT_EQ(Objekte[5].Name.Text(), "Ganz in Klammern");  // all inside parentheses
     EXPECT_EQ(Objekte[6].Name.Text(), "  ");                // blank field: B, blank, one blank

@@ -151,7 +151,9 @@ TEST_F(Ephemeridentext_, HeaderAndDashLinesOfEveryLayoutInBothEditions) {
             EXPECT_EQ(Laeufe(strich.Text), erwartet);
             const std::size_t erster = strich.Text.find(' ');
             EXPECT_EQ(erster, f.alle ? 31u : 20u);
-            if (f.deepsky) EXPECT_EQ(strich.Text.size() - erwartet.back(), 28u);
+            if (f.deepsky) {
+                EXPECT_EQ(strich.Text.size() - erwartet.back(), 28u);
+            }
             // Only the English window's single-object line without the deep-sky
             // column has the shorter run under "Moon".
             const bool kurz =
@@ -514,7 +516,9 @@ TEST_F(Ephemeridentext_, RowsOfTheEngineFitTheColumns) {
         // Each column ends in a blank where the next run of dashes begins (the rise
         // and set markers fill their columns, so those two are left out).
         for (std::size_t i : Laeufe(strich))
-            if (i > 0 && i != 86 && i != 92) EXPECT_EQ(z.Text[i - 1], ' ') << i;
+            if (i > 0 && i != 86 && i != 92) {
+                EXPECT_EQ(z.Text[i - 1], ' ') << i;
+            }
     }
     EXPECT_EQ(t[11].Text.substr(0, 42), "Fr 12.Okt.2001 23:00 14h 39.0  -13" + G + " 48.0  ");
     EXPECT_EQ(t[16].Art, TZeilenArt::Gruppe);

@@ -236,12 +236,13 @@ TEST_P(Hauptfenster, JedeBeschriftungPasstInIhrSteuerelement) {
             const QRect text(label->x(), label->y(), breite(label, label->text()), label->height());
             for (const QWidget* nachbar :
                  eltern->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-                if (nachbar != label && nachbar->isVisibleTo(form.get()))
+                if (nachbar != label && nachbar->isVisibleTo(form.get())) {
                     EXPECT_FALSE(label->geometry().intersects(nachbar->geometry()) ||
                                  text.adjusted(-4, 0, 4, 0).intersects(nachbar->geometry()))
                         << label->text().toStdString() << " and "
                         << nachbar->metaObject()->className() << " "
                         << nachbar->objectName().toStdString();
+                }
         }
         if (const auto* box = qobject_cast<const QCheckBox*>(w)) {
             EXPECT_LE(box->sizeHint().width(), box->width()) << box->text().toStdString();
@@ -258,12 +259,14 @@ TEST_P(Hauptfenster, JedeBeschriftungPasstInIhrSteuerelement) {
             EXPECT_GE(aus, 3.0) << box->text().toStdString();
             EXPECT_LE(aus * 1.5, an) << box->text().toStdString();
         }
-        if (const auto* knopf = qobject_cast<const QPushButton*>(w))
+        if (const auto* knopf = qobject_cast<const QPushButton*>(w)) {
             EXPECT_LE(breite(knopf, knopf->text()) + 8, knopf->width())
                 << knopf->text().toStdString();
-        if (const auto* gruppe = qobject_cast<const QGroupBox*>(w))
+        }
+        if (const auto* gruppe = qobject_cast<const QGroupBox*>(w)) {
             EXPECT_LE(breite(gruppe, gruppe->title()) + 16, gruppe->width())
                 << gruppe->title().toStdString();
+        }
     }
 }
 

@@ -78,7 +78,9 @@ TEST_F(KonjunktionstextTest, ColumnsLineUpWithHeaderAndDashRuns) {
         EXPECT_EQ(laeufe, anfaenge);
         for (std::size_t a : anfaenge) {
             EXPECT_NE(kopf[a], ' ') << a;
-            if (a > 0) EXPECT_TRUE(kopf[a - 1] == ' ' && zeile[a - 1] == ' ') << a;
+            if (a > 0) {
+                EXPECT_TRUE(kopf[a - 1] == ' ' && zeile[a - 1] == ' ') << a;
+            }
         }
         EXPECT_EQ(kopf.size(), strich.size());
         EXPECT_EQ(strich.size(), englisch ? 133u : 130u);

@@ -109,8 +109,11 @@ TEST_F(ZenaroSpeicherUnit_, FileHoldsTheTableInWindows1252WithCrLf) {
     EXPECT_FALSE(inhalt.contains("\xC3"));
     EXPECT_TRUE(inhalt.endsWith("\r\n"));
     EXPECT_FALSE(inhalt.endsWith("\r\n\r\n\r\n"));
-    for (qsizetype i = 0; i < inhalt.size(); ++i)
-        if (inhalt[i] == '\n') ASSERT_EQ(inhalt[i - 1], '\r') << i;
+    for (qsizetype i = 0; i < inhalt.size(); ++i) {
+        if (inhalt[i] == '\n') {
+            ASSERT_EQ(inhalt[i - 1], '\r') << i;
+        }
+    }
     // One empty line after the fifth row only, before the legend's own.
     const QList<QByteArray> zeilen = inhalt.split('\n');
     qsizetype fuenfte = -1;

@@ -1,0 +1,112 @@
+// The user's data directory as tools/starten.sh prepares it before the program
+// starts in it (tools/datenverzeichnis_einrichten.sh, run as a process): the first
+// start copies the shipped data/, a later start keeps everything the user changed
+// and only adds a missing catalogue, and the checkout's data/ is never touched.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <sstream>
+
+#include "DateiTestHilfen.hpp"
+
+namespace zenaro::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path Mitgeliefert = fs::path(ZENARO_SOURCE_DIR) / "data";
+
+// The files of a directory (hidden temporaries left out) with a digest of their bytes.
+std::map<std::string, std::size_t> Inhalt(const fs::path& ordner) {
+    std::map<std::string, std::size_t> inhalt;
+    for (const std::string& name : Eintraege(ordner)) {
+        if (name[0] == '.') continue;
+        std::ostringstream bytes;
+        bytes << std::ifstream(ordner / name, std::ios::binary).rdbuf();
+        inhalt[name] = std::hash<std::string>{}(bytes.str());
+    }
+    return inhalt;
+}
+
+struct Lauf {
+    int status;
+    std::string ausgabe;  // standard output: the directory to start in
+};
+
+class DatenverzeichnisEinrichten : public DateiTest {
+protected:
+    // Runs the script in the test's directory with `umgebung` as arguments of env
+    // ("NAME=value", "-u NAME").
+    Lauf Einrichten(const std::string& umgebung) {
+        const std::string befehl = "cd '" + ordner.string() + "' && env " + umgebung +
+                                   " bash '" ZENARO_SOURCE_DIR
+                                   "/tools/datenverzeichnis_einrichten.sh' 2>/dev/null";
+        FILE* p = ::popen(befehl.c_str(), "r");
+        if (p == nullptr) return {-1, {}};
+        std::string ausgabe;
+        char puffer[256];
+        while (std::fgets(puffer, sizeof puffer, p) != nullptr) ausgabe += puffer;
+        const int status = ::pclose(p);
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ausgabe};
+    }
+};
+
+TEST_F(DatenverzeichnisEinrichten, ErsterStartKopiertSpaetereBehaltenWasDerBenutzerAenderte) {
+    const auto geliefert = Inhalt(Mitgeliefert);
+    ASSERT_TRUE(geliefert.count("Bahnelem.dat") == 1 && geliefert.count("ngc.dta") == 1);
+    const fs::path xdg = ordner / "noch" / "nicht" / "da";
+    const fs::path ziel = xdg / "zenarowin";
+    const std::string umgebung = "XDG_DATA_HOME='" + xdg.string() + "'";
+
+    Lauf lauf = Einrichten(umgebung);
+    ASSERT_EQ(lauf.status, 0);
+    EXPECT_EQ(lauf.ausgabe, ziel.string() + "\n");
+    EXPECT_EQ(Inhalt(ziel), geliefert);
+
+    // A session of the user: locations and elements changed, settings and
+    // brightness sets written, one catalogue lost, another one renamed.
+    DateiSchreiben(ziel / "Orte.dat", Bytes(88, 7));
+    DateiSchreiben(ziel / "Bahnelem.dat", Bytes{});
+    DateiSchreiben(ziel / "ZenaroWin.ini", Bytes(128, 1));
+    DateiSchreiben(ziel / "hell.dta", Bytes(40, 2));
+    fs::remove(ziel / "ngc.dta");
+    fs::rename(ziel / "ic.dta", ziel / "IC.DTA");
+    auto benutzer = Inhalt(ziel);
+
+    lauf = Einrichten(umgebung);
+    ASSERT_EQ(lauf.status, 0);
+    EXPECT_EQ(lauf.ausgabe, ziel.string() + "\n");
+    // Only the missing catalogue comes back; "IC.DTA" is the program's "ic.dta".
+    benutzer["ngc.dta"] = geliefert.at("ngc.dta");
+    EXPECT_EQ(Inhalt(ziel), benutzer);
+    EXPECT_EQ(Eintraege(ziel).size(), benutzer.size());  // no temporary file left
+    EXPECT_EQ(Eintraege(xdg), std::vector<std::string>{"zenarowin"});
+    EXPECT_EQ(Inhalt(Mitgeliefert), geliefert);
+}
+
+TEST_F(DatenverzeichnisEinrichten, OhneGueltigesXdgDataHomeImHomeUndNieInEineDatei) {
+    const auto geliefert = Inhalt(Mitgeliefert);
+    // Unset, empty and relative: ~/.local/share.
+    const std::string ungueltig[] = {"-u XDG_DATA_HOME", "XDG_DATA_HOME=", "XDG_DATA_HOME=relativ"};
+    for (const std::string& xdg : ungueltig) {
+        const fs::path home = ordner / ("home" + std::to_string(&xdg - ungueltig));
+        const Lauf lauf = Einrichten(xdg + " HOME='" + home.string() + "'");
+        EXPECT_EQ(lauf.status, 0) << xdg;
+        EXPECT_EQ(lauf.ausgabe, (home / ".local/share/zenarowin").string() + "\n") << xdg;
+        EXPECT_EQ(Inhalt(home / ".local/share/zenarowin"), geliefert) << xdg;
+    }
+    EXPECT_FALSE(fs::exists(ordner / "relativ"));
+
+    // A file where the directory belongs: an error and no directory to start in.
+    DateiSchreiben(ordner / "zenarowin", Bytes{1, 2, 3});
+    const Lauf lauf = Einrichten("XDG_DATA_HOME='" + ordner.string() + "'");
+    EXPECT_NE(lauf.status, 0);
+    EXPECT_EQ(lauf.ausgabe, "");
+    EXPECT_EQ(DateiBytes(ordner / "zenarowin"), (Bytes{1, 2, 3}));
+}
+
+}  // namespace
+}  // namespace zenaro::test
