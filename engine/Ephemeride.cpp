@@ -642,6 +642,8 @@ void Aufruf(TZeilenAllerObjekte* alle, THelligkeitsordnung* ordnung) {
                                     ? alle->Quelle(AktObjekt)
                                     : eigeneZeilen.emplace(Bahn, Ort, AktObjekt, reihe, anzahl);
 
+        // No catalogue place changes while the rows are computed.
+        const TDurchgangsRechnung durchgaenge;
         TEphemeridenZeile ersteDesTages;
         for (std::size_t k = 0; k < reihe.Zeitpunkte.size() || reihe.Weiter; ++k) {
             // Rows stop at the table's capacity: as computed ahead, or as reached by what
@@ -703,6 +705,7 @@ void EphemerideAllerObjekte() {
     }
     // The sort after each call orders the magnitudes; the rows move once, at the end.
     THelligkeitsordnung ordnung;
+    const TDurchgangsRechnung durchgaenge;
     try {
         for (std::int32_t i = 1; i <= anzahl; ++i) {
             AktObjekt = i;

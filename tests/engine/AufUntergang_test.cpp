@@ -335,15 +335,15 @@ TEST_F(AufUntergang, ADayWithoutRisingKeepsItsSetting) {
 }
 
 TEST_F(AufUntergang, TheScanGivesWhatEveryMinuteGivesToTheBit) {
-    // Culmination and best time against the literal scan of every minute: the 36
-    // comets of the shipped list and orbits of every kind, at latitudes from -70 to
+    // Culmination and best time against the literal scan of every minute: 36
+    // comets spread over the shipped list and orbits of every kind, at latitudes from -70 to
     // +80 (polar day and night, circumpolar and never rising objects), twilight
     // altitudes -18 to 0, zones -7 to +10, across centuries (with the days before the
     // calendar reform and before 2100 March 1, where the sidereal time of the next
     // date does not run on); and objects passing the Earth at 0.03 and 0.005 AU.
     DatenVerzeichnis = std::string(ZENARO_SOURCE_DIR) + "/data/";
     ASSERT_TRUE(ObjekteLesen());
-    ASSERT_EQ(AnzahlObjekte, 36);
+    ASSERT_GE(AnzahlObjekte, 36);
     {
         TBahnDaten nah;
         BahnVorbereiten(Erdnah(2023, 1, 20, 0.03L), nah);
@@ -375,10 +375,10 @@ TEST_F(AufUntergang, TheScanGivesWhatEveryMinuteGivesToTheBit) {
         const TEphemeridenZeile zeile = Tag(f.Jahr, f.Monat, f.Tag);
         const auto tag = ReferenzTag(zeile, ort);
         std::vector<TBahnelement> bahnen = Bahnen(f.Jahr, 6, 1000u + fall);
-        // The shipped comets on the dates of their list.
+        // Shipped comets, every 36th part of the list, on the dates of the list.
         if (f.Jahr == 2022 || f.Jahr == 2023)
-            for (std::int32_t i = 1 + (f.Jahr - 2022) * 18; i <= 18 + (f.Jahr - 2022) * 18; ++i)
-                bahnen.push_back(Objekte[i]);
+            for (std::int32_t i = (f.Jahr - 2022) * 18; i < 18 + (f.Jahr - 2022) * 18; ++i)
+                bahnen.push_back(Objekte[1 + i * AnzahlObjekte / 36]);
         bahnen.push_back(Erdnah(f.Jahr, f.Monat, f.Tag, fall == 0 ? 0.005L : 0.03L));
         bahnen.push_back(Polkoerper(fall % 2 == 0 ? 90.0L : 270.0L, f.Jahr, f.Monat, f.Tag));
         for (const TBahnelement& element : bahnen) {

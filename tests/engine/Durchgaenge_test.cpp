@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "astro/MATLIB.hpp"
-#include "engine/Datendateien.hpp"
 #include "engine/AbstandAusgeschrieben.hpp"
+#include "engine/Datendateien.hpp"
 #include "engine/ZenaroDef.hpp"
 
 using namespace zenaro;
@@ -284,8 +284,9 @@ TEST_F(Durchgaenge, EveryRowMeasuresAsTheFormulaWrittenOut) {
                     DurchgangSuchen(z);
                     const Extended d = test::AbstandAusgeschrieben(raC, dekC, ra, dek);
                     ASSERT_EQ(z.Distanz, d <= radius ? d : 999.0L) << radius << " " << dek;
-                    if (std::fabs(dek) < 60.0L)
+                    if (std::fabs(dek) < 60.0L) {
                         EXPECT_LT(z.Distanz, 999.0L) << radius << " " << dek;
+                    }
                 }
             }
         }
@@ -311,14 +312,16 @@ void AusgeschriebeneSuche(TEphemeridenZeile& z) {
     const Extended alpha = z.RA * 15.0L;
     auto nimm = [&](Extended d) { return d <= DeepSkyRadius && d < z.Distanz; };
     for (std::int32_t i = 1; i <= AnzahlNGC; ++i) {
-        const Extended d = test::AbstandAusgeschrieben(NGCKatalog[i].RA, NGCKatalog[i].Dek, alpha, z.Dek);
+        const Extended d =
+            test::AbstandAusgeschrieben(NGCKatalog[i].RA, NGCKatalog[i].Dek, alpha, z.Dek);
         if (nimm(d)) {
             z.Distanz = d;
             z.NaheBei = DeepSkyBezeichnung(NGCKatalog[i], false);
         }
     }
     for (std::int32_t i = 1; i <= AnzahlIC; ++i) {
-        const Extended d = test::AbstandAusgeschrieben(ICKatalog[i].RA, ICKatalog[i].Dek, alpha, z.Dek);
+        const Extended d =
+            test::AbstandAusgeschrieben(ICKatalog[i].RA, ICKatalog[i].Dek, alpha, z.Dek);
         if (nimm(d)) {
             z.Distanz = d;
             z.NaheBei = DeepSkyBezeichnung(ICKatalog[i], true);
