@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <iostream>
+#include <string>
 
 #include "astro/MATLIB.hpp"
 #include "astro/SPHLIB.hpp"
@@ -20,9 +21,14 @@ constexpr Extended PI_ECCANOM = 3.141592654L;  // start value of ECCANOM for lar
 thread_local TKeplerProtokoll Protokoll;
 
 // The solvers report a stop at their iteration limit as one line on the standard
-// output; the calculation goes on with the last iterate.
+// output; the calculation goes on with the last iterate. The line is handed over in
+// one piece, so that solvers on several threads never mix their lines.
 void Konvergenzmeldung(const char* routine) {
-    if (Protokoll.Melden) std::cout << " Konvergenzprobleme in " << routine << std::endl;
+    if (Protokoll.Melden) {
+        const std::string zeile = std::string(" Konvergenzprobleme in ") + routine + "\n";
+        std::cout.write(zeile.data(), static_cast<std::streamsize>(zeile.size()));
+        std::cout.flush();
+    }
 }
 
 void SchritteZaehlen(std::int32_t schritte) {

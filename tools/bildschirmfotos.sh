@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Screenshots of the real windows for the README: the main window of both editions
-# and the German ephemeris window of the current object over 15 days. Builds the
+# and the German ephemeris window of comet C/2017 K2 over 15 days. Builds the
 # program in Release, starts it under a virtual X server on a copy of the shipped
 # data directory and writes docs/hauptfenster.png, docs/hauptfenster-en.png and
 # docs/ausgabe.png.
@@ -79,6 +79,7 @@ foto() {
     echo "$2: $(identify -format '%wx%h' "$2"), $(stat -c %s "$2") bytes"
 }
 
+komet="PANSTARRS C/2017 K2"
 for ausgabe in zenarowin zenarowin-en; do
     verzeichnis="$arbeit/$ausgabe"
     cp -rp "$wurzel/data" "$verzeichnis"
@@ -86,6 +87,13 @@ for ausgabe in zenarowin zenarowin-en; do
     (cd "$verzeichnis" && exec "$wurzel/build/release/$ausgabe") &
     programm=$!
     haupt=$(fenster "Zenaro for Windows 2.5")
+    # A comet that was bright in those weeks, chosen from the opened object list by
+    # typing its name there.
+    xdotool mousemove --window "$haupt" 269 36 click 1
+    sleep 1
+    xdotool type --delay 20 "$komet"
+    xdotool key Return
+    sleep 1
     if [ "$ausgabe" = zenarowin ]; then
         foto "$haupt" "$wurzel/docs/hauptfenster.png"
         # "Ephemeride berechnen": after the small progress window the ephemeris
