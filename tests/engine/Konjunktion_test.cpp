@@ -15,12 +15,13 @@
 #include "astro/MATLIB.hpp"
 #include "astro/TIMLIB.hpp"
 #include "engine/Abstand.hpp"
+#include "engine/AbstandAusgeschrieben.hpp"
 #include "engine/Arbeiter.hpp"
 #include "engine/Bitgleich.hpp"
 #include "engine/Datendateien.hpp"
-#include "engine/AbstandAusgeschrieben.hpp"
 #include "engine/Ephemeride.hpp"
 #include "engine/Rechenbereich.hpp"
+#include "engine/Testkomet.hpp"
 
 namespace zenaro {
 namespace {
@@ -329,29 +330,7 @@ TEST_F(KonjPaare, AFullTableStopsRecordingAndRaisesTheFlag) {
 // ---------------------------------------------------------------------------
 // Positions and the whole search on objects of the database.
 
-// A comet on an elliptic orbit, propagated from its perihelion time; another node
-// puts it elsewhere in the sky.
-TBahnelement Komet(Extended knoten = 80.0L, Extended h11 = 6.0L) {
-    TBahnelement e;
-    e.Name = "C/2024 X1 (Test)";
-    e.Perihel[1] = 2024.0L;
-    e.Perihel[2] = 3.0L;
-    e.Perihel[3] = 10.5L;
-    e.Epoche[1] = 2024.0L;
-    e.Epoche[2] = 3.0L;
-    e.Epoche[3] = 10.5L;
-    e.Exzentrizitaet = 0.7L;
-    e.Perihelabstand = 1.2L;
-    e.GrosseHalbachse = 4.0L;
-    e.MittlereAnomalie = 0.0L;
-    e.Knoten = knoten;
-    e.Perihelargument = 120.0L;
-    e.Bahnneigung = 30.0L;
-    e.Aequinoktium = 2000.0L;
-    e.H11 = h11;
-    e.N = 4.0L;
-    return e;
-}
+using test::Testkomet;
 
 class KonjSuche : public ::testing::Test {
 protected:
@@ -391,8 +370,8 @@ TEST_F(KonjSuche, PositionIsTheTopocentricPlaceAndMagnitudeAtTheLocalDateAndTime
     // 2024-04-15 21:30 UT is 16 April 00:30 in a zone three hours ahead, a Tuesday.
     // Expected place (astrometric, J2000) and distances from PyEphem; the
     // topocentric shift at 0.71 AU is about 0.004 degrees.
-    Objekt(Komet(260.0L));
-    Objekt(Komet());
+    Objekt(Testkomet(260.0L));
+    Objekt(Testkomet());
     ZonenOffset = 3.0L;
     KonjZeitMJD = DATETOMJD(15, 4, 2024, 21.5L);
     KonjZeitT = (KonjZeitMJD - 51544.5L) / 36525.0L;
@@ -439,8 +418,8 @@ TEST(KonjZeit, TheTimeOfAPositionIsWholeHoursPlusTheRemainingMinutes) {
 }
 
 TEST_F(KonjSuche, PositionAgreesWithTheEphemerisRowOfTheSameInstant) {
-    Objekt(Komet());
-    Objekt(Komet(200.0L));
+    Objekt(Testkomet());
+    Objekt(Testkomet(200.0L));
     ZonenOffset = -7.0L;
     Bereich(2024, 5, 3, 23.75L, 2024, 5, 3, 23.75L, 1, 0.0L);
     AlleObjekteModus = false;
@@ -467,9 +446,9 @@ TEST_F(KonjSuche, PositionAgreesWithTheEphemerisRowOfTheSameInstant) {
 }
 
 TEST_F(KonjSuche, OneRowPerPairAndInstantOverTheRange) {
-    Objekt(Komet());
-    Objekt(Komet(260.0L));  // elsewhere in the sky
-    Objekt(Komet());        // in the same place as object 1
+    Objekt(Testkomet());
+    Objekt(Testkomet(260.0L));  // elsewhere in the sky
+    Objekt(Testkomet());        // in the same place as object 1
     Bereich(2024, 4, 15, 0.0L, 2024, 4, 16, 0.0L, 0, 12.0L);
     AktObjekt = 2;
     KonjunktionenSuchen();
@@ -506,8 +485,8 @@ TEST_F(KonjSuche, OneRowPerPairAndInstantOverTheRange) {
 }
 
 TEST_F(KonjSuche, TheStopInstantBelongsToTheRangeDespiteTheAccumulatedSteps) {
-    Objekt(Komet());
-    Objekt(Komet());
+    Objekt(Testkomet());
+    Objekt(Testkomet());
     ZonenOffset = 1.0L;
     Bereich(2024, 3, 1, 0.0L, 2024, 3, 31, 0.0L, 1, 0.0L);
     // Thirty daily steps added up land beyond the stop by rounding alone.
@@ -530,8 +509,8 @@ TEST_F(KonjSuche, TheStopInstantBelongsToTheRangeDespiteTheAccumulatedSteps) {
 }
 
 TEST_F(KonjSuche, StartEqualToOrAfterTheStopGivesOnePassAtTheStart) {
-    Objekt(Komet());
-    Objekt(Komet());
+    Objekt(Testkomet());
+    Objekt(Testkomet());
     ZonenOffset = -5.0L;
     Bereich(2024, 4, 15, 22.5L, 2024, 4, 15, 22.5L, 1, 0.0L);
     KonjunktionenSuchen();
@@ -554,9 +533,9 @@ TEST_F(KonjSuche, StartEqualToOrAfterTheStopGivesOnePassAtTheStart) {
 }
 
 TEST_F(KonjSuche, OnlyObjectsAtOrBrighterThanTheLimitTakePart) {
-    Objekt(Komet());
-    Objekt(Komet());
-    Objekt(Komet(80.0L, 30.0L));  // in the same place, far too faint
+    Objekt(Testkomet());
+    Objekt(Testkomet());
+    Objekt(Testkomet(80.0L, 30.0L));  // in the same place, far too faint
     KonjGrenzgroesse = 99.0L;
     KonjunktionenSuchen();
     ASSERT_EQ(AnzahlKonjunktionen, 3);
@@ -577,16 +556,16 @@ TEST_F(KonjSuche, OnlyObjectsAtOrBrighterThanTheLimitTakePart) {
 }
 
 TEST_F(KonjSuche, TheCurrentObjectIsRestoredAlsoWhenAnErrorEndsTheSearch) {
-    Objekt(Komet());
-    TBahnelement kaputt = Komet();
+    Objekt(Testkomet());
+    TBahnelement kaputt = Testkomet();
     kaputt.Exzentrizitaet = std::nanl("");
     Objekt(kaputt);
-    Objekt(Komet());
+    Objekt(Testkomet());
     AktObjekt = 3;
     EXPECT_THROW(KonjunktionenSuchen(), ELaufzeitfehler);
     EXPECT_EQ(AktObjekt, 3);
 
-    Objekte[2] = Komet(260.0L);
+    Objekte[2] = Testkomet(260.0L);
     AktObjekt = 1;
     KonjunktionenSuchen();
     EXPECT_EQ(AktObjekt, 1);
@@ -617,8 +596,8 @@ TEST_F(KonjSuche, ALocationThatGivesNoPlaceEndsTheSearchWithTheErrorOfTheEphemer
     for (const Extended keineZahl : keineZahlen)
         for (Extended* feld : {&Orte[1].Breite, &Orte[1].Laenge})
             faelle.push_back({feld, keineZahl, true});
-    Objekt(Komet());
-    Objekt(Komet());
+    Objekt(Testkomet());
+    Objekt(Testkomet());
     for (const TFall& fall : faelle) {
         Orte[1].Breite = 50.0L;
         Orte[1].Laenge = 10.0L;
@@ -652,7 +631,7 @@ TEST_F(KonjSuche, ALocationThatGivesNoPlaceEndsTheSearchWithTheErrorOfTheEphemer
 
 TEST_F(KonjSuche, MoreConjunctionsThanTheTableHoldsEndTheSearchWithTheFlag) {
     // 142 objects in one place give 10011 pairs at the first instant already.
-    for (int i = 0; i < 142; ++i) Objekt(Komet());
+    for (int i = 0; i < 142; ++i) Objekt(Testkomet());
     Bereich(2024, 4, 15, 0.0L, 2024, 4, 20, 0.0L, 1, 0.0L);
     KonjunktionenSuchen();
     EXPECT_EQ(AnzahlKonjunktionen, 10000);
@@ -764,7 +743,7 @@ TEST_F(KonjSuche, OnSeveralThreadsTheSearchRecordsWhatTheSearchStepByStepRecords
     // 40 comets in a few groups close together, some too faint, every three hours
     // over two days.
     for (std::int32_t i = 1; i <= 40; ++i)
-        Objekt(Komet(
+        Objekt(Testkomet(
             80.0L + static_cast<Extended>(i % 7) * 0.6L + static_cast<Extended>(i / 7) * 40.0L,
             5.0L + static_cast<Extended>(i % 9)));
     KonjGrenzgroesse = 12.0L;
@@ -788,7 +767,7 @@ TEST_F(KonjSuche, OnSeveralThreadsTheSearchRecordsWhatTheSearchStepByStepRecords
 
     // A count of objects beyond the table ends at the slot after it, with the
     // positions of all the table holds.
-    for (std::int32_t i = 1; i <= MaxObjekte; ++i) Objekte[i] = Komet(static_cast<Extended>(i));
+    for (std::int32_t i = 1; i <= MaxObjekte; ++i) Objekte[i] = Testkomet(static_cast<Extended>(i));
     AnzahlObjekte = MaxObjekte + 5;
     Bereich(2024, 4, 15, 0.0L, 2024, 4, 15, 0.0L, 1, 0.0L);
     const TSuche jenseits = WieSchrittFuerSchritt();
@@ -799,7 +778,7 @@ TEST_F(KonjSuche, OnSeveralThreadsTheSearchRecordsWhatTheSearchStepByStepRecords
 
 TEST_F(KonjSuche, OnSeveralThreadsAFullTableEndsTheSearchAtTheSamePair) {
     // 142 comets in one place: 10011 pairs at the first instant.
-    for (int i = 0; i < 142; ++i) Objekt(Komet());
+    for (int i = 0; i < 142; ++i) Objekt(Testkomet());
     Bereich(2024, 4, 15, 0.0L, 2024, 4, 16, 0.0L, 0, 6.0L);
     const TSuche suche = WieSchrittFuerSchritt();
     EXPECT_TRUE(suche.Voll);

@@ -19,6 +19,7 @@
 #include "engine/Datendateien.hpp"
 #include "engine/Ephemeride.hpp"
 #include "engine/Konjunktion.hpp"
+#include "engine/Testkomet.hpp"
 #include "fuzz/Fuzzumgebung.hpp"
 
 namespace {
@@ -26,23 +27,6 @@ namespace {
 using namespace zenaro;
 
 constexpr std::size_t Steuerbytes = 5;
-
-TBahnelement Komet(Extended knoten = 80.0L) {
-    TBahnelement e;
-    e.Name = "C/2024 X1 (Test)";
-    e.Perihel = Feld<Extended, 1, 3>({2024.0L, 3.0L, 10.5L});
-    e.Epoche = e.Perihel;
-    e.Exzentrizitaet = 0.7L;
-    e.Perihelabstand = 1.2L;
-    e.GrosseHalbachse = 4.0L;
-    e.Knoten = knoten;
-    e.Perihelargument = 120.0L;
-    e.Bahnneigung = 30.0L;
-    e.Aequinoktium = 2000.0L;
-    e.H11 = 8.0L;
-    e.N = 4.0L;
-    return e;
-}
 
 void Endlich(std::initializer_list<Extended> werte, const char* tabelle, std::int32_t zeile) {
     for (const Extended w : werte)
@@ -98,9 +82,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t lae
         return 0;  // a file ending inside a record: nothing to compute
     }
     if (orteDatei) {
-        Objekte[1] = Komet();
-        Objekte[2] = Komet();
-        Objekte[3] = Komet(260.0L);
+        Objekte[1] = test::Testkomet(80.0L, 8.0L);
+        Objekte[2] = test::Testkomet(80.0L, 8.0L);
+        Objekte[3] = test::Testkomet(260.0L, 8.0L);
         AnzahlObjekte = 3;
     } else {
         Orte[1] = TOrt{};
