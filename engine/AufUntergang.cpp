@@ -37,7 +37,7 @@ Extended HoehenSinus(Extended MJD0, Extended Stunde, Extended Laenge, Extended C
     Extended alpha = 0.0L, delta = 0.0L, entfernung = 0.0L, r = 0.0L;
     if (Stunde >= 0.0L && Stunde <= 24.0L && Stunde == std::trunc(Stunde)) {
         TStundenSonne& s = StundenSonne;
-        if (!(s.MJD0 == MJD0 && std::signbit(s.MJD0) == std::signbit(MJD0))) {
+        if (!GleicheZahl(s.MJD0, MJD0)) {
             s.MJD0 = MJD0;
             s.Bekannt.fill(false);
         }
@@ -113,8 +113,6 @@ namespace {
 
 constexpr double GradInRad = 3.14159265358979323846 / 180.0;
 
-bool Gleich(Extended a, Extended b) { return a == b && std::signbit(a) == std::signbit(b); }
-
 // Local date and hour of a minute of the scan and the local sidereal time then.
 struct TMinutenZeit {
     bool Bekannt = false;
@@ -156,8 +154,8 @@ thread_local std::unique_ptr<TScanTag> LetzterScanTag;
 TScanTag& ScanTag(Extended MJD0, const TOrt& Ort) {
     if (!LetzterScanTag) LetzterScanTag = std::make_unique<TScanTag>();
     TScanTag& t = *LetzterScanTag;
-    if (t.Gueltig && Gleich(t.MJD0, MJD0) && Gleich(t.Zone, ZonenOffset) &&
-        Gleich(t.Laenge, Ort.Laenge) && Gleich(t.Breite, Ort.Breite) &&
+    if (t.Gueltig && GleicheZahl(t.MJD0, MJD0) && GleicheZahl(t.Zone, ZonenOffset) &&
+        GleicheZahl(t.Laenge, Ort.Laenge) && GleicheZahl(t.Breite, Ort.Breite) &&
         t.Daemmerung == DaemmerungsHoehe)
         return t;
     t.Gueltig = false;

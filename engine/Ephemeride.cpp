@@ -300,7 +300,7 @@ thread_local TLetzteSonne LetzteSonne;
 
 const TSonnenVektor& SonnenVektor(Extended T) {
     TLetzteSonne& s = LetzteSonne;
-    if (s.Gueltig && s.T == T && std::signbit(s.T) == std::signbit(T)) return s.Vektor;
+    if (s.Gueltig && GleicheZahl(s.T, T)) return s.Vektor;
     s.Gueltig = false;
     s.Vektor = SonnenVektorBerechnen(T);
     s.T = T;
@@ -457,14 +457,12 @@ TZeitreihe ZeitreiheBilden(const TBereich& b, std::size_t hoechstens) {
     return reihe;
 }
 
-bool Gleich(Extended a, Extended b) { return a == b && std::signbit(a) == std::signbit(b); }
-
 // The engine's copies of the location, which the Moon grade reads: set before any
 // row is computed, and written only when they change, so that a call of the
 // all-objects mode leaves them untouched while the rows computed ahead read them.
 void OrtFuerMondgradSetzen(const TOrt& Ort) {
-    if (!Gleich(AktOrtBreite, Ort.Breite)) AktOrtBreite = Ort.Breite;
-    if (!Gleich(AktOrtLaenge, Ort.Laenge)) AktOrtLaenge = Ort.Laenge;
+    if (!GleicheZahl(AktOrtBreite, Ort.Breite)) AktOrtBreite = Ort.Breite;
+    if (!GleicheZahl(AktOrtLaenge, Ort.Laenge)) AktOrtLaenge = Ort.Laenge;
 }
 
 // A row of the object at an instant of the range, the events of the day searched

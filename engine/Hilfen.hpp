@@ -7,6 +7,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -91,5 +92,12 @@ void AzimutHoehe(Extended ra, Extended dek, Extended sternzeit, Extended breite,
 // (SINDEG and COSDEG of it): the same number, for scans that need no azimuth.
 void Hoehe(Extended ra, Extended dek, Extended sternzeit, Extended sinBreite, Extended cosBreite,
            Extended& hoehe);
+
+// The same Extended number, value and sign (so 0 and -0 differ, and NaN equals
+// nothing): the test by which kept results are used again only where a fresh
+// computation would take exactly the same inputs.
+inline bool GleicheZahl(Extended a, Extended b) {
+    return a == b && std::signbit(a) == std::signbit(b);
+}
 
 }  // namespace zenaro
