@@ -11,8 +11,8 @@ flat sequences of fixed-size little-endian binary records, reals as 80-bit
 extended (10 bytes), texts as a length byte followed by the characters
 (Windows-1252), padding zero.
 
-Usage (from the repository root): tools/datenverzeichnis.py SHARED_DATA_DIR OUTPUT_DIR
-  e.g. python3 tools/datenverzeichnis.py ../shared/data data
+Usage (from the repository root): tools/datenverzeichnis.py SOURCE_DATA_DIR OUTPUT_DIR
+  e.g. python3 tools/datenverzeichnis.py quelldaten data
 """
 
 import csv

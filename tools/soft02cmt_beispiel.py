@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Writes a comet element list "Soft02Cmt.txt" in the list's fixed columns from
-the published elements in data/comets/cometels.json.gz, for trying the conversion
+the published elements in quelldaten/comets/cometels.json.gz, for trying the conversion
 by hand; tools/datenverzeichnis.py writes the shipped element file through it.
 
     tools/soft02cmt_beispiel.py [target] [--ende lf|crlf|cr] [--anzahl N]
@@ -11,7 +11,7 @@ import json
 import os
 
 HIER = os.path.dirname(os.path.abspath(__file__))
-QUELLE = os.path.join(HIER, "..", "..", "shared", "data", "comets", "cometels.json.gz")
+QUELLE = os.path.join(HIER, "..", "quelldaten", "comets", "cometels.json.gz")
 
 
 def feld(zeile, von, text):

@@ -28,8 +28,8 @@
 //
 // Build and run from the repository root:
 //   g++ -std=c++20 -O2 -pthread -o /tmp/sternbild_tabelle tools/sternbild_tabelle.cpp
-//   /tmp/sternbild_tabelle ../shared/data/constellation-boundaries-1875.dat
-//       ../shared/data/constellation-names.dat astro/Sternb_Tabelle.cpp   (one line)
+//   /tmp/sternbild_tabelle quelldaten/constellation-boundaries-1875.dat
+//       quelldaten/constellation-names.dat astro/Sternb_Tabelle.cpp   (one line)
 //   clang-format -i astro/Sternb_Tabelle.cpp
 
 #include <algorithm>

@@ -31,7 +31,7 @@ struct TZeile {
 };
 
 std::vector<TZeile> SonnentermeAusDatei() {
-    std::ifstream Datei(ZENARO_SHARED_DIR "/data/moon-solar-terms.tsv");
+    std::ifstream Datei(ZENARO_QUELLDATEN_DIR "/moon-solar-terms.tsv");
     EXPECT_TRUE(Datei.good());
     std::vector<TZeile> Zeilen;
     std::string Zeile;

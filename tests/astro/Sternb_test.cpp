@@ -34,7 +34,7 @@ struct Streifen {
 const std::vector<Streifen>& Grenzstreifen() {
     static const std::vector<Streifen> streifen = [] {
         std::vector<Streifen> s;
-        std::ifstream ein(ZENARO_SHARED_DIR "/data/constellation-boundaries-1875.dat");
+        std::ifstream ein(ZENARO_QUELLDATEN_DIR "/constellation-boundaries-1875.dat");
         std::string zeile;
         while (std::getline(ein, zeile)) {
             if (zeile.empty() || zeile[0] == '#') continue;
@@ -132,7 +132,7 @@ TEST(Sternbildtabelle, BoxesLieInRangeAndFollowTheLatinNames) {
     // The constellations in the order of the IAU list (alphabetical by Latin
     // name), each a contiguous run of boxes; Serpens is one, Crux is "CRU".
     std::vector<std::string> reihenfolge;
-    std::ifstream ein(ZENARO_SHARED_DIR "/data/constellation-names.dat");
+    std::ifstream ein(ZENARO_QUELLDATEN_DIR "/constellation-names.dat");
     std::string zeile;
     while (std::getline(ein, zeile))
         if (!zeile.empty() && zeile[0] != '#') reihenfolge.push_back(Gross(zeile.substr(0, 3)));
@@ -345,7 +345,7 @@ TEST(CONSTFIND, LeadingRatesAreTheDocumentedOnes) {
 
 TEST(CONSTFIND, CatalogueStarsAwayFromBoundaries) {
     // bsc.csv: flamsteed,bayer,bayer_sup,name,const,ra_deg,dec_deg,vmag (J2000).
-    std::ifstream ein(ZENARO_SHARED_DIR "/data/catalogues/bsc.csv");
+    std::ifstream ein(ZENARO_QUELLDATEN_DIR "/catalogues/bsc.csv");
     ASSERT_TRUE(ein);
     std::string zeile;
     std::getline(ein, zeile);
