@@ -217,48 +217,84 @@ struct TKonjunktionsZeile {
 };
 
 // ---------------------------------------------------------------------------
-// Global tables and their counts.
+// Global tables and their counts. A count is the number of occupied slots
+// 1..count; slots above it hold stale or zero data. "Written" and "read" name
+// the modules that do so; the windows are those of ui/.
 
+// The objects. Written by the start (Programmstart), the comet list conversion
+// (Kometenliste) and the object editor (HauptObjekte); read by the ephemeris,
+// rising/setting, passage and conjunction computations, the main window, the
+// output tables, the brightness editor and the download.
 extern Tabelle<TBahnelement, MaxObjekte> Objekte;
-extern std::int32_t AnzahlObjekte;
+extern std::int32_t AnzahlObjekte;  // 0..1000
+// The observing locations. Written by the start and the location editor
+// (HauptOrte); read by the computations, the main window and the output tables.
 extern Tabelle<TOrt, MaxOrte> Orte;
-extern std::int32_t AnzahlOrte;
+extern std::int32_t AnzahlOrte;  // 0..2000
+// The NGC catalogue followed by the one entry the start appends (counted in
+// AnzahlNGC). Written by the start only; read by the passage search
+// (Durchgaenge), the count also by the main window.
 extern Tabelle<TDeepSkyObjekt, MaxNGC> NGCKatalog;
 extern std::int32_t AnzahlNGC;
+// The IC catalogue. Written by the start; read by the passage search.
 extern Tabelle<TDeepSkyObjekt, MaxIC> ICKatalog;
 extern std::int32_t AnzahlIC;
+// The bright stars. Written by the start (an empty Sternbild is filled in memory
+// by the passage search); read by the passage search.
 extern Tabelle<TStern, MaxSterne> Sternkatalog;
 extern std::int32_t AnzahlSterne;
+// The brightness parameter sets, kept sorted by name. Written by the start and
+// the brightness editor (HellUnit); read by the ephemeris and conjunction
+// computations, the main window, the object editor and the ephemeris outputs.
 // Slot 1001 is the exchange slot of the brightness editor's sort.
 extern Tabelle<THellParameter, MaxHellParameter> HellParameterListe;
-extern std::int32_t AnzahlHellParameter;
+extern std::int32_t AnzahlHellParameter;  // 0..1000
+// Indexes into HellParameterListe of the sets of the editor's object, in the
+// order shown; written and read by the brightness editor only.
 extern Tabelle<std::int32_t, MaxHellAuswahl> HellAuswahl;
 extern std::int32_t AnzahlHellAuswahl;
+// The ephemeris rows. Written by the ephemeris computation with rising/setting
+// and passages (the count reset by the calculation road, HauptRechnung); read by
+// the ephemeris table, window, printout and text file.
 extern Tabelle<TEphemeridenZeile, MaxZeilen> Ephemeride;
 extern std::int32_t AnzahlZeilen;
+// The places of every object at the instants of the conjunction search; written
+// and read by the conjunction search (Konjunktion) only.
 extern Tabelle<TKonjPosition, MaxZeilen> KonjPositionen;
 extern std::int32_t AnzahlKonjPositionen;
+// The conjunctions found. Written by the conjunction search; read by the
+// conjunction tables (window, printout, text file).
 extern Tabelle<TKonjunktionsZeile, MaxZeilen> Konjunktionen;
 extern std::int32_t AnzahlKonjunktionen;
 
 // ---------------------------------------------------------------------------
-// Live settings (the fields of TEinstellungen) and their defaults.
+// Live settings (the fields of TEinstellungen) and their defaults. The start
+// fills them from "ZenaroWin.ini" or with the defaults; the main window shows
+// them and writes them to the file at exit; the date picker (DatumUnit) and the
+// parameter check (HauptParameter) change them from the window; the
+// computations, the calculation road and the outputs read them. They are what
+// the user last typed, kept across runs; the engine computes from the checked
+// calculation parameters further below.
 
-extern ShortString<10> Startdatum;
-extern ShortString<10> Stopdatum;
-extern ShortString<5> Startzeit;
-extern ShortString<5> Stopzeit;
+extern ShortString<10> Startdatum;  // start date as typed, "TT.MM.JJJJ"
+extern ShortString<10> Stopdatum;   // stop date as typed, "TT.MM.JJJJ"
+extern ShortString<5> Startzeit;    // start time as typed, "HH:MM"
+extern ShortString<5> Stopzeit;     // stop time as typed, "HH:MM"
+// The step's whole days as saved in the settings; not to be confused with
+// SchrittweiteTage, the checked step the computation uses.
 extern std::int32_t SchrittTage;
-extern Extended SchrittStunden;
-extern std::int32_t ZonenIndex;
-extern bool DeepSkyAnzeigen;
-extern Extended DeepSkyRadius;
-extern Extended Grenzgroesse;
-extern Extended KonjRadius;
-extern Extended KonjGrenzgroesse;
+extern Extended SchrittStunden;    // the step's hours as saved (see SchrittweiteStunden)
+extern std::int32_t ZonenIndex;    // 0..51, the chosen zone in the zone list
+extern bool DeepSkyAnzeigen;       // search passages by deep-sky objects and stars
+extern Extended DeepSkyRadius;     // degrees, radius of the passage search
+extern Extended Grenzgroesse;      // magnitude limit of the all-objects list
+extern Extended KonjRadius;        // degrees, largest separation of a conjunction
+extern Extended KonjGrenzgroesse;  // magnitude limit of conjunction partners
+// The "all objects" box as saved in the settings; not to be confused with
+// AlleObjekteModus, the mode of the calculation actually running.
 extern bool AlleObjekte;
-extern bool NurSichtbare;
-extern std::int32_t DaemmerungsHoehe;
+extern bool NurSichtbare;              // all-objects list: only objects above the horizon
+extern std::int32_t DaemmerungsHoehe;  // whole degrees, Sun altitude of darkness (-18)
 
 inline constexpr const char* VorgabeZeit = "01:00";
 inline constexpr std::int32_t VorgabeSchrittTage = 1;
@@ -281,44 +317,84 @@ TEinstellungen EinstellungenAlsSatz();
 void EinstellungenUebernehmen(const TEinstellungen& satz);
 
 // The data directory with a trailing "/"; every data file name is appended to it.
-// Any length.
+// Any length. Set once by the start; read by the data files, the comet list
+// conversion, the main window and the download.
 extern std::string DatenVerzeichnis;
 
 // ---------------------------------------------------------------------------
-// Calculation parameters and flags.
+// Calculation parameters and flags. The parameter check (HauptParameter) fills
+// them from the main window's fields for the engine; the calculation road
+// (HauptRechnung) sets the mode flags before each calculation.
 
-extern std::int32_t AktObjekt;  // 1-based index of the current object
-extern std::int32_t AktOrt;     // 1-based index of the current location
+// 1-based index of the current object. Written by the main window, the object
+// editor, the calculation road (object by object in the all-objects mode,
+// restored after) and the download; read by the computations, the ephemeris
+// outputs and the brightness editor.
+extern std::int32_t AktObjekt;
+// 1-based index of the current location. Written by the main window and the
+// location editor; read by the computations and the outputs.
+extern std::int32_t AktOrt;
+// The running calculation lists all objects at one instant. Written by the
+// calculation road from the "all objects" box (AlleObjekte); read by the
+// ephemeris computation, the calculation road and the outputs.
 extern bool AlleObjekteModus;
+// Sort the all-objects rows by magnitude. Written by the main window, the
+// parameter check and the calculation road; read by the ephemeris computation.
 extern bool NachHelligkeitSortieren;
+// Use the brightness parameter sets. Written by the calculation road; read by
+// the ephemeris computation (whose magnitudes the conjunction search takes too)
+// and the ephemeris outputs.
 extern bool HellParameterBenutzen;
-extern Extended ZonenOffset;  // hours; local time = universal time + ZonenOffset
+// Hours; local time = universal time + ZonenOffset. Written by the parameter
+// check; read by the ephemeris, rising/setting and conjunction computations.
+extern Extended ZonenOffset;
+// Abbreviation of the chosen zone as shown in the titles. Written by the date
+// picker and the calculation road; read by the outputs.
 extern std::string ZeitzonenName;
+// The checked start date. Written by the date picker and the parameter check;
+// read by the ephemeris and conjunction computations.
 extern std::int32_t StartTag;
 extern std::int32_t StartMonat;
 extern std::int32_t StartJahr;
+// The checked stop date (equal to the start in the all-objects mode); written
+// and read as the start date.
 extern std::int32_t StopTag;
 extern std::int32_t StopMonat;
 extern std::int32_t StopJahr;
-extern Extended StartStunde;  // hours + minutes/60
+// Checked start and stop time, hours + minutes/60. Written by the parameter
+// check; read by the ephemeris and conjunction computations.
+extern Extended StartStunde;
 extern Extended StopStunde;
+// The checked step in whole days (1 in the all-objects mode) that the
+// computation uses; not to be confused with SchrittTage, the saved setting.
+// Written by the parameter check; read by the ephemeris and conjunction
+// computations.
 extern std::int32_t SchrittweiteTage;
+// The checked step's hours (0 in the all-objects mode); see SchrittweiteTage.
 extern Extended SchrittweiteStunden;
-extern Extended KonjZeitT;    // Julian centuries since J2000, universal time
+// The instant of the current conjunction step, Julian centuries since J2000,
+// universal time; written and read by the conjunction search only.
+extern Extended KonjZeitT;
 extern Extended KonjZeitMJD;  // the same instant as a Modified Julian Date
+// Objects were created, saved or deleted since the start, so the element file
+// is written at exit. Written by the main window and the object editor; read by
+// the main window.
 extern bool ElementeGeaendert;
 
 // The edition: false for the German reference edition, true for the English one.
-// Set by main() before anything else runs.
+// Set by main() before anything else runs; read wherever a text or a month name
+// is chosen.
 extern bool Englisch;
 
 // ---------------------------------------------------------------------------
 // Constant tables.
 
-// Weekday abbreviations, 0 = Sunday; German in both editions.
+// Weekday abbreviations, 0 = Sunday; German in both editions. Read by the
+// ephemeris and conjunction computations through the weekday helper.
 extern const Feld<ShortString<2>, 0, 6> Wochentage;
 
-// Month abbreviations 1..12 of the edition chosen by Englisch.
+// Month abbreviations 1..12 of the edition chosen by Englisch; read by the
+// outputs. The two tables behind it are those of each edition.
 struct TMonatsnamen {
     const ShortString<3>& operator[](std::int32_t monat) const;
 };
