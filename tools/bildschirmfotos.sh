@@ -73,9 +73,22 @@ fenster() {
     echo "$id"
 }
 
+# Grabs the window $1 into $2 once it stands still, so that a rerun writes the same
+# bytes: the keyboard focus goes to the root window first, so no text cursor
+# blinks in an edit field, and the grab is repeated until three in a row agree.
 foto() {
-    import -window "$1" "$2"
-    convert "$2" -strip "$2"
+    xdotool windowfocus "$(xdotool search --maxdepth 0 --class "")"
+    local gleich=0
+    rm -f "$arbeit/vorher.png"
+    for _ in $(seq 1 50); do
+        sleep 0.3
+        import -window "$1" "$2"
+        convert "$2" -strip "$2"
+        if cmp -s "$2" "$arbeit/vorher.png"; then gleich=$((gleich + 1)); else gleich=0; fi
+        [ "$gleich" -ge 2 ] && break
+        cp "$2" "$arbeit/vorher.png"
+    done
+    [ "$gleich" -ge 2 ] || { echo "window $1 did not stand still" >&2; exit 1; }
     echo "$2: $(identify -format '%wx%h' "$2"), $(stat -c %s "$2") bytes"
 }
 
