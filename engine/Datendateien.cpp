@@ -515,15 +515,16 @@ Extended ExtendedDekodieren(const std::uint8_t* quelle) {
 std::string TemporaereDateiVorlage(const std::string& pfad) {
     const std::size_t trenner = pfad.find_last_of('/');
     const std::size_t anfang = trenner == std::string::npos ? 0 : trenner + 1;
-    return pfad.substr(0, anfang) + "." + pfad.substr(anfang) + ".XXXXXX";
+    return pfad.substr(0, anfang) + "." + pfad.substr(anfang) + TemporaerMarke + "XXXXXX";
 }
 
 bool IstTemporaereDatei(const std::string& eintrag, const std::string& name) {
-    // "." + name + "." + six characters of mkstemp's alphabet.
-    const std::size_t laenge = name.size() + 8;
-    if (eintrag.size() != laenge || eintrag[0] != '.' || eintrag[name.size() + 1] != '.')
-        return false;
+    // "." + name + the mark + six characters of mkstemp's alphabet.
+    const std::string marke = TemporaerMarke;
+    const std::size_t laenge = 1 + name.size() + marke.size() + 6;
+    if (eintrag.size() != laenge || eintrag[0] != '.') return false;
     if (Kleinbuchstaben(eintrag.substr(1, name.size())) != Kleinbuchstaben(name)) return false;
+    if (eintrag.compare(1 + name.size(), marke.size(), marke) != 0) return false;
     return std::all_of(eintrag.end() - 6, eintrag.end(), [](char c) {
         return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
     });

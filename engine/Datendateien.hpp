@@ -39,12 +39,16 @@ inline constexpr std::size_t SatzgroesseHellParameter = 144;
 // asked for, then the spelling asked for, then the first in byte order.
 std::string DateiFinden(const std::string& verzeichnis, const std::string& name);
 
+// The mark of the temporary files of the rewrites: a name no one gives a file of
+// their own, so that the start removes only what a rewrite left behind.
+inline constexpr const char* TemporaerMarke = ".zenaro-tmp-";
+
 // The template of the temporary file through which a rewrite replaces the file
-// `pfad`: in the same directory, "." + its name + "." + six characters that
-// mkstemp fills in with letters and digits.
+// `pfad`: in the same directory, "." + its name + TemporaerMarke + six characters
+// that mkstemp fills in with letters and digits (".Orte.dat.zenaro-tmp-a1B2c3").
 std::string TemporaereDateiVorlage(const std::string& pfad);
 // Whether `eintrag` (a name in a directory) is such a temporary file of a file
-// named `name` without regard to case.
+// named `name`, the name without regard to case, the mark exactly.
 bool IstTemporaereDatei(const std::string& eintrag, const std::string& name);
 
 // A file that held more records than its table: `NichtGeladen` records after

@@ -31,7 +31,8 @@ TDeepSkyObjekt Messier45();
 inline constexpr long TemporaerdateiMindestalterSekunden = 600;
 
 // Removes from `verzeichnis` the temporary files that rewrites left behind: regular
-// files named as the rewrites name them (TemporaereDateiVorlage) for a file the
+// files named as the rewrites name them (TemporaereDateiVorlage: "." + the file's
+// name + TemporaerMarke + six letters or digits) for a file the
 // program writes there ("ZenaroWin.ini", "Bahnelem.dat", "Orte.dat", "hell.dta",
 // "Soft02Cmt.txt", in any case) and unchanged for TemporaerdateiMindestalterSekunden.
 // Nothing else is touched.
