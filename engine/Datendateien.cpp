@@ -25,9 +25,14 @@ std::vector<TUeberzaehligeDatei> UeberzaehligeDateien;
 namespace {
 
 // Files whose content on disk is more than the table holds (records beyond the
-// capacity, or a file that could not be read): before the first rewrite the
-// untouched file is kept under a backup name.
+// capacity): before the first rewrite the untouched file is kept under a backup
+// name.
 std::set<std::string> SicherungOffen;
+
+// Files that exist but whose last load did not read them whole (no permission to
+// read, not a regular file, a read error, a damaged file): the table does not
+// hold what they hold, so no rewrite may replace them by it.
+std::set<std::string> NichtGelesen;
 
 // ---------------------------------------------------------------------------
 // Byte encoding of the record fields at fixed offsets.
@@ -287,7 +292,8 @@ void BytesLesen(int fd, std::uint8_t* ziel, std::size_t anzahl, const std::strin
 }
 
 // The content of a data file: at most `maxSaetze` records. `vorhanden` is false
-// when the file does not exist or does not open as a regular file.
+// when no file of that name exists; one that exists but does not open or read
+// as a regular file raises the input/output error naming it.
 struct Dateiinhalt {
     bool vorhanden = false;
     std::string pfad;
@@ -299,21 +305,25 @@ Dateiinhalt DateiLesen(const char* name, std::size_t satzgroesse, std::int64_t m
                        bool nurErsterSatz) {
     Dateiinhalt inhalt;
     inhalt.pfad = DateiFinden(Verzeichnis(), name);
-    // Non-blocking, so that a pipe or device of that name cannot hang the start;
-    // anything but a regular file reads as not opened.
+    // Marked until the whole file has been read.
+    NichtGelesen.insert(inhalt.pfad);
+    // Non-blocking, so that a pipe or device of that name cannot hang the start.
     const int fd = ::open(inhalt.pfad.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     struct stat info {};
     if (fd < 0) {
-        // A file that exists but does not open reads as empty; it is kept
-        // under a backup name before the empty table replaces it.
-        if (::lstat(inhalt.pfad.c_str(), &info) == 0) SicherungOffen.insert(inhalt.pfad);
-        return inhalt;
+        const int fehler = errno;
+        // Only a file that is not there is a missing file; one that is there but
+        // does not open (no permission to read it, a link that leads nowhere) is not.
+        if (::lstat(inhalt.pfad.c_str(), &info) != 0 && errno == ENOENT) {
+            NichtGelesen.erase(inhalt.pfad);
+            return inhalt;
+        }
+        OsFehler(fehler, FehlerZugriffVerweigert, inhalt.pfad);
     }
     Deskriptor datei(fd);
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        SicherungOffen.insert(inhalt.pfad);
-        return inhalt;
-    }
+    if (::fstat(fd, &info) != 0) OsFehler(errno, FehlerLesenUeberDateiende, inhalt.pfad);
+    if (!S_ISREG(info.st_mode))
+        Laufzeitfehler(FehlerZugriffVerweigert, inhalt.pfad + ": not a regular file");
     inhalt.vorhanden = true;
     const auto groesse = static_cast<std::uint64_t>(info.st_size);
     if (nurErsterSatz) {
@@ -326,6 +336,7 @@ Dateiinhalt DateiLesen(const char* name, std::size_t satzgroesse, std::int64_t m
     const std::int64_t zuLesen = std::min(inhalt.saetzeInDatei, maxSaetze);
     inhalt.bytes.resize(static_cast<std::size_t>(zuLesen) * satzgroesse);
     BytesLesen(fd, inhalt.bytes.data(), inhalt.bytes.size(), inhalt.pfad);
+    NichtGelesen.erase(inhalt.pfad);
     return inhalt;
 }
 
@@ -421,26 +432,35 @@ void SicherungAnlegen(const std::string& pfad) {
 
 // Replaces the file `name` in the data directory by `daten`: a temporary file
 // in the same directory, written and synced, then renamed over the old one.
+// Refused before anything is touched where the table does not hold the file or
+// the file is no regular one.
 void DateiErsetzen(const char* name, const std::vector<std::uint8_t>& daten) {
-    std::string pfad = DateiFinden(Verzeichnis(), name);
+    const std::string gefunden = DateiFinden(Verzeichnis(), name);
+    std::string pfad = gefunden;
     struct stat info {};
     bool vorhanden = ::lstat(pfad.c_str(), &info) == 0;
+    if (vorhanden && NichtGelesen.count(gefunden) != 0)
+        Laufzeitfehler(FehlerZugriffVerweigert,
+                       gefunden + ": could not be read, so it is not replaced");
     if (vorhanden && S_ISLNK(info.st_mode)) {
         // A link to the data file: the file it points to is replaced.
         char echt[PATH_MAX];
-        if (::realpath(pfad.c_str(), echt) != nullptr) {
-            pfad = echt;
-            vorhanden = ::lstat(pfad.c_str(), &info) == 0;
-        }
+        if (::realpath(pfad.c_str(), echt) == nullptr)
+            OsFehler(errno, FehlerZugriffVerweigert, gefunden);
+        pfad = echt;
+        vorhanden = ::lstat(pfad.c_str(), &info) == 0;
     }
+    // Only a regular file is replaced: a device, a pipe or a directory of that
+    // name (or behind that link) stays as it is, and nothing is renamed.
+    if (vorhanden && !S_ISREG(info.st_mode))
+        Laufzeitfehler(FehlerZugriffVerweigert, gefunden + ": not a regular file");
     // A write-protected file stays as it is: rewriting it in place would fail
     // with "access denied", and the rename must not get round the protection.
-    if (vorhanden && S_ISREG(info.st_mode) &&
-        ((info.st_mode & 0222) == 0 || ::access(pfad.c_str(), W_OK) != 0))
+    if (vorhanden && ((info.st_mode & 0222) == 0 || ::access(pfad.c_str(), W_OK) != 0))
         Laufzeitfehler(FehlerZugriffVerweigert, pfad + ": write-protected");
-    if (vorhanden && SicherungOffen.count(DateiFinden(Verzeichnis(), name)) != 0) {
+    if (vorhanden && SicherungOffen.count(gefunden) != 0) {
         SicherungAnlegen(pfad);
-        SicherungOffen.erase(DateiFinden(Verzeichnis(), name));
+        SicherungOffen.erase(gefunden);
     }
 
     const std::size_t trenner = pfad.find_last_of('/');
@@ -453,7 +473,7 @@ void DateiErsetzen(const char* name, const std::vector<std::uint8_t>& daten) {
     const std::string tempPfad = vorlage;
 
     mode_t modus;
-    if (vorhanden && S_ISREG(info.st_mode)) {
+    if (vorhanden) {
         modus = info.st_mode & 07777;
     } else {
         const mode_t maske = ::umask(0);

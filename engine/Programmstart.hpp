@@ -43,10 +43,12 @@ void ZurueckgelasseneTemporaerdateienEntfernen(const std::string& verzeichnis);
 // "ngc.dta" (then appends Messier 45 when the file was read), "ic.dta",
 // "bsc4.dta" and "hell.dta" in this order, and lists in UeberzaehligeDateien
 // every file with more records than its table holds. A file that ends inside a
-// record raises the input/output error 100 naming the file. Before that, the
-// leftover temporary files of the data directory are removed, and the process
-// ignores the signal of a file grown beyond its size limit, so that such a write
-// fails with the error 101 as on a full disk instead of ending the program.
+// record raises the input/output error 100 naming the file, and a file that is
+// there but cannot be opened or read (no permission, not a regular file) the
+// input/output error naming it: the start ends, and nothing is written. Before
+// that, the leftover temporary files of the data directory are removed, and the
+// process ignores the signal of a file grown beyond its size limit, so that such
+// a write fails with the error 101 as on a full disk instead of ending the program.
 void StartdatenLaden(const std::string& arbeitsverzeichnis);
 // The same for the current working directory (not the program's folder).
 void StartdatenLaden();
