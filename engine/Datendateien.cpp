@@ -305,7 +305,7 @@ Dateiinhalt DateiLesen(const char* name, std::size_t satzgroesse, std::int64_t m
                        bool nurErsterSatz) {
     Dateiinhalt inhalt;
     inhalt.pfad = DateiFinden(Verzeichnis(), name);
-    // Marked until the whole file has been read.
+    // Marked until the load has read the file.
     NichtGelesen.insert(inhalt.pfad);
     // Non-blocking, so that a pipe or device of that name cannot hang the start.
     const int fd = ::open(inhalt.pfad.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -381,6 +381,18 @@ bool AllesSchreiben(int fd, const std::vector<std::uint8_t>& daten) {
     return true;
 }
 
+// The whole content of the regular file `pfad`.
+std::vector<std::uint8_t> GanzeDateiLesen(const std::string& pfad) {
+    const int fd = ::open(pfad.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) OsFehler(errno, FehlerLesenUeberDateiende, pfad);
+    Deskriptor datei(fd);
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) OsFehler(errno, FehlerLesenUeberDateiende, pfad);
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(info.st_size));
+    BytesLesen(fd, bytes.data(), bytes.size(), pfad);
+    return bytes;
+}
+
 // Keeps the untouched file `pfad` as pfad + ".bak" (or ".1.bak", ".2.bak", ...
 // when that name is taken: an existing backup is never overwritten).
 void SicherungAnlegen(const std::string& pfad) {
@@ -396,32 +408,14 @@ void SicherungAnlegen(const std::string& pfad) {
         if (::link(pfad.c_str(), ziel.c_str()) == 0) return;
         if (errno == EEXIST) continue;
         // No hard link possible here: copy the file into a new file of that name.
-        const int quelle = ::open(pfad.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-        if (quelle < 0) OsFehler(errno, FehlerSchreiben, pfad);
-        Deskriptor q(quelle);
+        const std::vector<std::uint8_t> bytes = GanzeDateiLesen(pfad);
         const int fd = ::open(ziel.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno == EEXIST) continue;
         if (fd < 0) OsFehler(errno, FehlerSchreiben, ziel);
         Deskriptor z(fd);
-        std::vector<std::uint8_t> puffer(1 << 16);
-        for (;;) {
-            const ssize_t r = ::read(quelle, puffer.data(), puffer.size());
-            if (r < 0 && errno == EINTR) continue;
-            if (r < 0) {
-                const int fehler = errno;
-                ::unlink(ziel.c_str());
-                OsFehler(fehler, FehlerSchreiben, pfad);
-            }
-            if (r == 0) break;
-            puffer.resize(static_cast<std::size_t>(r));
-            const bool ok = AllesSchreiben(fd, puffer);
-            puffer.resize(1 << 16);
-            if (!ok) {
-                ::unlink(ziel.c_str());
-                Laufzeitfehler(FehlerSchreiben, ziel);
-            }
-        }
-        if (::fsync(fd) != 0 || z.Schliessen() != 0) {
+        bool ok = AllesSchreiben(fd, bytes) && ::fsync(fd) == 0;
+        ok = z.Schliessen() == 0 && ok;
+        if (!ok) {
             ::unlink(ziel.c_str());
             Laufzeitfehler(FehlerSchreiben, ziel);
         }
@@ -430,11 +424,49 @@ void SicherungAnlegen(const std::string& pfad) {
     Laufzeitfehler(FehlerSchreiben, pfad + ".bak");
 }
 
+// Writes `daten` into a new temporary file beside `ziel` (TemporaereDateiVorlage),
+// synced, with the mode `modus`, and returns its path; on an error it is removed.
+std::string TemporaerSchreiben(const std::string& ziel, const std::vector<std::uint8_t>& daten,
+                               mode_t modus) {
+    std::string temp = TemporaereDateiVorlage(ziel);
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) OsFehler(errno, FehlerSchreiben, ziel);
+    Deskriptor datei(fd);
+    ::fchmod(fd, modus);
+    bool ok = AllesSchreiben(fd, daten) && ::fsync(fd) == 0;
+    ok = datei.Schliessen() == 0 && ok;
+    if (!ok) {
+        ::unlink(temp.c_str());
+        Laufzeitfehler(FehlerSchreiben, ziel);
+    }
+    return temp;
+}
+
+// Renames the temporary file `temp` over `ziel` and makes the new directory entry
+// durable; on an error the temporary file is removed and `ziel` stays as it was.
+void Umbenennen(const std::string& temp, const std::string& ziel) {
+    if (::rename(temp.c_str(), ziel.c_str()) != 0) {
+        const int fehler = errno;
+        ::unlink(temp.c_str());
+        OsFehler(fehler, FehlerSchreiben, ziel);
+    }
+    const std::size_t trenner = ziel.find_last_of('/');
+    const std::string ordner = trenner == std::string::npos ? "." : ziel.substr(0, trenner + 1);
+    const int ordnerFd = ::open(ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (ordnerFd >= 0) {
+        ::fsync(ordnerFd);
+        ::close(ordnerFd);
+    }
+}
+
 // Replaces the file `name` in the data directory by `daten`: a temporary file
 // in the same directory, written and synced, then renamed over the old one.
 // Refused before anything is touched where the table does not hold the file or
-// the file is no regular one.
-void DateiErsetzen(const char* name, const std::vector<std::uint8_t>& daten) {
+// the file is no regular one. With `behaltenAls`, the old file is first kept
+// whole as its name + behaltenAls, replacing an earlier copy of that name, through
+// a temporary file of its own, so that the copy too is always whole.
+void DateiErsetzen(const char* name, const std::vector<std::uint8_t>& daten,
+                   const char* behaltenAls = nullptr) {
     const std::string gefunden = DateiFinden(Verzeichnis(), name);
     std::string pfad = gefunden;
     struct stat info {};
@@ -463,15 +495,6 @@ void DateiErsetzen(const char* name, const std::vector<std::uint8_t>& daten) {
         SicherungOffen.erase(gefunden);
     }
 
-    const std::size_t trenner = pfad.find_last_of('/');
-    const std::string ordner =
-        trenner == std::string::npos ? std::string() : pfad.substr(0, trenner + 1);
-    std::string vorlage = TemporaereDateiVorlage(pfad);
-    const int fd = ::mkstemp(vorlage.data());
-    if (fd < 0) OsFehler(errno, FehlerSchreiben, pfad);
-    Deskriptor temp(fd);
-    const std::string tempPfad = vorlage;
-
     mode_t modus;
     if (vorhanden) {
         modus = info.st_mode & 07777;
@@ -480,38 +503,30 @@ void DateiErsetzen(const char* name, const std::vector<std::uint8_t>& daten) {
         ::umask(maske);
         modus = 0666 & ~maske;
     }
-    ::fchmod(fd, modus);
-
-    bool ok = AllesSchreiben(fd, daten) && ::fsync(fd) == 0;
-    ok = temp.Schliessen() == 0 && ok;
-    if (!ok) {
-        ::unlink(tempPfad.c_str());
-        Laufzeitfehler(FehlerSchreiben, pfad);
+    const std::string temp = TemporaerSchreiben(pfad, daten, modus);
+    if (behaltenAls != nullptr && vorhanden) {
+        try {
+            // Readable by its owner whatever the old file allowed.
+            const std::string kopie = gefunden + behaltenAls;
+            Umbenennen(TemporaerSchreiben(kopie, GanzeDateiLesen(pfad), modus | S_IRUSR), kopie);
+        } catch (...) {
+            ::unlink(temp.c_str());
+            throw;
+        }
     }
-    if (::rename(tempPfad.c_str(), pfad.c_str()) != 0) {
-        const int fehler = errno;
-        ::unlink(tempPfad.c_str());
-        OsFehler(fehler, FehlerSchreiben, pfad);
-    }
-    // Make the new directory entry durable as well.
-    const int ordnerFd =
-        ::open(ordner.empty() ? "." : ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (ordnerFd >= 0) {
-        ::fsync(ordnerFd);
-        ::close(ordnerFd);
-    }
+    Umbenennen(temp, pfad);
 }
 
 template <typename T, std::int32_t N>
 void TabelleSchreiben(const char* name, std::size_t satzgroesse, const Tabelle<T, N>& tabelle,
-                      std::int32_t anzahl) {
+                      std::int32_t anzahl, const char* behaltenAls = nullptr) {
     if (anzahl < 0 || anzahl > N)
         Laufzeitfehler(FehlerBereichsueberschreitung,
                        std::string(name) + ": count " + std::to_string(anzahl));
     std::vector<std::uint8_t> daten(static_cast<std::size_t>(anzahl) * satzgroesse, 0);
     for (std::int32_t i = 1; i <= anzahl; ++i)
         Kodieren(tabelle[i], daten.data() + static_cast<std::size_t>(i - 1) * satzgroesse);
-    DateiErsetzen(name, daten);
+    DateiErsetzen(name, daten, behaltenAls);
 }
 
 }  // namespace
@@ -607,6 +622,11 @@ bool EinstellungenLesen() {
 
 void ObjekteSchreiben() {
     TabelleSchreiben(DateiBahnelemente, SatzgroesseBahnelement, Objekte, AnzahlObjekte);
+}
+
+void ObjekteSchreibenVorherigeBehalten() {
+    TabelleSchreiben(DateiBahnelemente, SatzgroesseBahnelement, Objekte, AnzahlObjekte,
+                     EndungVorherigeElemente);
 }
 
 void OrteSchreiben() { TabelleSchreiben(DateiOrte, SatzgroesseOrt, Orte, AnzahlOrte); }

@@ -24,6 +24,10 @@ inline constexpr const char* DateiNGC = "ngc.dta";
 inline constexpr const char* DateiIC = "ic.dta";
 inline constexpr const char* DateiSterne = "bsc4.dta";
 
+// The ending of the copy of the previous element file that the comet list
+// conversion keeps beside it.
+inline constexpr const char* EndungVorherigeElemente = ".vor-update";
+
 // Record sizes in bytes.
 inline constexpr std::size_t SatzgroesseEinstellungen = 128;
 inline constexpr std::size_t SatzgroesseBahnelement = 304;
@@ -91,7 +95,12 @@ bool EinstellungenLesen();
 // or 3 for a link that leads nowhere), nothing touched: a write-protected file,
 // a file whose last load did not read it whole, and one that is not a regular
 // file or a link to one (a device, a pipe, a directory).
-void ObjekteSchreiben();        // "Bahnelem.dat"
+void ObjekteSchreiben();  // "Bahnelem.dat"
+// The rewrite of "Bahnelem.dat" by the comet list conversion: as ObjekteSchreiben,
+// and before the new file replaces the old one, the old one is kept whole as its
+// name + EndungVorherigeElemente ("Bahnelem.dat.vor-update"), replacing the copy
+// an earlier conversion kept; nothing is kept when there is no element file yet.
+void ObjekteSchreibenVorherigeBehalten();
 void OrteSchreiben();           // "Orte.dat"
 void HellParameterSchreiben();  // "hell.dta"
 void EinstellungenSchreiben();  // "ZenaroWin.ini"

@@ -33,9 +33,9 @@ inline constexpr long TemporaerdateiMindestalterSekunden = 600;
 // Removes from `verzeichnis` the temporary files that rewrites left behind: regular
 // files named as the rewrites name them (TemporaereDateiVorlage: "." + the file's
 // name + TemporaerMarke + six letters or digits) for a file the
-// program writes there ("ZenaroWin.ini", "Bahnelem.dat", "Orte.dat", "hell.dta",
-// "Soft02Cmt.txt", in any case) and unchanged for TemporaerdateiMindestalterSekunden.
-// Nothing else is touched.
+// program writes there ("ZenaroWin.ini", "Bahnelem.dat", "Bahnelem.dat.vor-update",
+// "Orte.dat", "hell.dta", "Soft02Cmt.txt", in any case) and unchanged for
+// TemporaerdateiMindestalterSekunden. Nothing else is touched.
 void ZurueckgelasseneTemporaerdateienEntfernen(const std::string& verzeichnis);
 
 // Start steps 2 to 4 for the given working directory: sets DatenVerzeichnis,

@@ -218,9 +218,9 @@ TEST_F(Programmstart, ZurueckgelasseneTemporaerdateienDerUmschreibungenWerdenEnt
     // only resembles it, is the user's own or is too young to be sure that no second
     // instance is still writing it.
     const std::vector<std::string> zurueckgelassen{
-        ".Bahnelem.dat.zenaro-tmp-a1B2c3", ".ZenaroWin.ini.zenaro-tmp-XyZ987",
-        ".orte.DAT.zenaro-tmp-000000", ".hell.dta.zenaro-tmp-AAAAAA",
-        ".Soft02Cmt.txt.zenaro-tmp-q1w2e3"};
+        ".Bahnelem.dat.zenaro-tmp-a1B2c3",  ".ZenaroWin.ini.zenaro-tmp-XyZ987",
+        ".orte.DAT.zenaro-tmp-000000",      ".hell.dta.zenaro-tmp-AAAAAA",
+        ".Soft02Cmt.txt.zenaro-tmp-q1w2e3", ".Bahnelem.dat.vor-update.zenaro-tmp-a1B2c3"};
     // clang-format off
     const std::vector<std::string> bleibt{
         "Bahnelem.dat", ".Orte.dat.backup", ".Bahnelem.dat.a1B2c3", "Bahnelem.dat.zenaro-tmp-a1B2c3",
