@@ -25,9 +25,14 @@ std::vector<TUeberzaehligeDatei> UeberzaehligeDateien;
 namespace {
 
 // Files whose content on disk is more than the table holds (records beyond the
-// capacity, or a file that could not be read): before the first rewrite the
-// untouched file is kept under a backup name.
+// capacity): before the first rewrite the untouched file is kept under a backup
+// name.
 std::set<std::string> SicherungOffen;
+
+// Files that exist but whose last load did not read them whole (no permission to
+// read, not a regular file, a read error, a damaged file): the table does not
+// hold what they hold, so no rewrite may replace them by it.
+std::set<std::string> NichtGelesen;
 
 // ---------------------------------------------------------------------------
 // Byte encoding of the record fields at fixed offsets.
@@ -287,7 +292,8 @@ void BytesLesen(int fd, std::uint8_t* ziel, std::size_t anzahl, const std::strin
 }
 
 // The content of a data file: at most `maxSaetze` records. `vorhanden` is false
-// when the file does not exist or does not open as a regular file.
+// when no file of that name exists; one that exists but does not open or read
+// as a regular file raises the input/output error naming it.
 struct Dateiinhalt {
     bool vorhanden = false;
     std::string pfad;
@@ -299,21 +305,25 @@ Dateiinhalt DateiLesen(const char* name, std::size_t satzgroesse, std::int64_t m
                        bool nurErsterSatz) {
     Dateiinhalt inhalt;
     inhalt.pfad = DateiFinden(Verzeichnis(), name);
-    // Non-blocking, so that a pipe or device of that name cannot hang the start;
-    // anything but a regular file reads as not opened.
+    // Marked until the load has read the file.
+    NichtGelesen.insert(inhalt.pfad);
+    // Non-blocking, so that a pipe or device of that name cannot hang the start.
     const int fd = ::open(inhalt.pfad.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     struct stat info {};
     if (fd < 0) {
-        // A file that exists but does not open reads as empty; it is kept
-        // under a backup name before the empty table replaces it.
-        if (::lstat(inhalt.pfad.c_str(), &info) == 0) SicherungOffen.insert(inhalt.pfad);
-        return inhalt;
+        const int fehler = errno;
+        // Only a file that is not there is a missing file; one that is there but
+        // does not open (no permission to read it, a link that leads nowhere) is not.
+        if (::lstat(inhalt.pfad.c_str(), &info) != 0 && errno == ENOENT) {
+            NichtGelesen.erase(inhalt.pfad);
+            return inhalt;
+        }
+        OsFehler(fehler, FehlerZugriffVerweigert, inhalt.pfad);
     }
     Deskriptor datei(fd);
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        SicherungOffen.insert(inhalt.pfad);
-        return inhalt;
-    }
+    if (::fstat(fd, &info) != 0) OsFehler(errno, FehlerLesenUeberDateiende, inhalt.pfad);
+    if (!S_ISREG(info.st_mode))
+        Laufzeitfehler(FehlerZugriffVerweigert, inhalt.pfad + ": not a regular file");
     inhalt.vorhanden = true;
     const auto groesse = static_cast<std::uint64_t>(info.st_size);
     if (nurErsterSatz) {
@@ -326,6 +336,7 @@ Dateiinhalt DateiLesen(const char* name, std::size_t satzgroesse, std::int64_t m
     const std::int64_t zuLesen = std::min(inhalt.saetzeInDatei, maxSaetze);
     inhalt.bytes.resize(static_cast<std::size_t>(zuLesen) * satzgroesse);
     BytesLesen(fd, inhalt.bytes.data(), inhalt.bytes.size(), inhalt.pfad);
+    NichtGelesen.erase(inhalt.pfad);
     return inhalt;
 }
 
@@ -370,6 +381,18 @@ bool AllesSchreiben(int fd, const std::vector<std::uint8_t>& daten) {
     return true;
 }
 
+// The whole content of the regular file `pfad`.
+std::vector<std::uint8_t> GanzeDateiLesen(const std::string& pfad) {
+    const int fd = ::open(pfad.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) OsFehler(errno, FehlerLesenUeberDateiende, pfad);
+    Deskriptor datei(fd);
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) OsFehler(errno, FehlerLesenUeberDateiende, pfad);
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(info.st_size));
+    BytesLesen(fd, bytes.data(), bytes.size(), pfad);
+    return bytes;
+}
+
 // Keeps the untouched file `pfad` as pfad + ".bak" (or ".1.bak", ".2.bak", ...
 // when that name is taken: an existing backup is never overwritten).
 void SicherungAnlegen(const std::string& pfad) {
@@ -385,32 +408,14 @@ void SicherungAnlegen(const std::string& pfad) {
         if (::link(pfad.c_str(), ziel.c_str()) == 0) return;
         if (errno == EEXIST) continue;
         // No hard link possible here: copy the file into a new file of that name.
-        const int quelle = ::open(pfad.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-        if (quelle < 0) OsFehler(errno, FehlerSchreiben, pfad);
-        Deskriptor q(quelle);
+        const std::vector<std::uint8_t> bytes = GanzeDateiLesen(pfad);
         const int fd = ::open(ziel.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno == EEXIST) continue;
         if (fd < 0) OsFehler(errno, FehlerSchreiben, ziel);
         Deskriptor z(fd);
-        std::vector<std::uint8_t> puffer(1 << 16);
-        for (;;) {
-            const ssize_t r = ::read(quelle, puffer.data(), puffer.size());
-            if (r < 0 && errno == EINTR) continue;
-            if (r < 0) {
-                const int fehler = errno;
-                ::unlink(ziel.c_str());
-                OsFehler(fehler, FehlerSchreiben, pfad);
-            }
-            if (r == 0) break;
-            puffer.resize(static_cast<std::size_t>(r));
-            const bool ok = AllesSchreiben(fd, puffer);
-            puffer.resize(1 << 16);
-            if (!ok) {
-                ::unlink(ziel.c_str());
-                Laufzeitfehler(FehlerSchreiben, ziel);
-            }
-        }
-        if (::fsync(fd) != 0 || z.Schliessen() != 0) {
+        bool ok = AllesSchreiben(fd, bytes) && ::fsync(fd) == 0;
+        ok = z.Schliessen() == 0 && ok;
+        if (!ok) {
             ::unlink(ziel.c_str());
             Laufzeitfehler(FehlerSchreiben, ziel);
         }
@@ -419,79 +424,109 @@ void SicherungAnlegen(const std::string& pfad) {
     Laufzeitfehler(FehlerSchreiben, pfad + ".bak");
 }
 
-// Replaces the file `name` in the data directory by `daten`: a temporary file
-// in the same directory, written and synced, then renamed over the old one.
-void DateiErsetzen(const char* name, const std::vector<std::uint8_t>& daten) {
-    std::string pfad = DateiFinden(Verzeichnis(), name);
-    struct stat info {};
-    bool vorhanden = ::lstat(pfad.c_str(), &info) == 0;
-    if (vorhanden && S_ISLNK(info.st_mode)) {
-        // A link to the data file: the file it points to is replaced.
-        char echt[PATH_MAX];
-        if (::realpath(pfad.c_str(), echt) != nullptr) {
-            pfad = echt;
-            vorhanden = ::lstat(pfad.c_str(), &info) == 0;
-        }
-    }
-    // A write-protected file stays as it is: rewriting it in place would fail
-    // with "access denied", and the rename must not get round the protection.
-    if (vorhanden && S_ISREG(info.st_mode) &&
-        ((info.st_mode & 0222) == 0 || ::access(pfad.c_str(), W_OK) != 0))
-        Laufzeitfehler(FehlerZugriffVerweigert, pfad + ": write-protected");
-    if (vorhanden && SicherungOffen.count(DateiFinden(Verzeichnis(), name)) != 0) {
-        SicherungAnlegen(pfad);
-        SicherungOffen.erase(DateiFinden(Verzeichnis(), name));
-    }
-
-    const std::size_t trenner = pfad.find_last_of('/');
-    const std::string ordner =
-        trenner == std::string::npos ? std::string() : pfad.substr(0, trenner + 1);
-    std::string vorlage = TemporaereDateiVorlage(pfad);
-    const int fd = ::mkstemp(vorlage.data());
-    if (fd < 0) OsFehler(errno, FehlerSchreiben, pfad);
-    Deskriptor temp(fd);
-    const std::string tempPfad = vorlage;
-
-    mode_t modus;
-    if (vorhanden && S_ISREG(info.st_mode)) {
-        modus = info.st_mode & 07777;
-    } else {
-        const mode_t maske = ::umask(0);
-        ::umask(maske);
-        modus = 0666 & ~maske;
-    }
+// Writes `daten` into a new temporary file beside `ziel` (TemporaereDateiVorlage),
+// synced, with the mode `modus`, and returns its path; on an error it is removed.
+std::string TemporaerSchreiben(const std::string& ziel, const std::vector<std::uint8_t>& daten,
+                               mode_t modus) {
+    std::string temp = TemporaereDateiVorlage(ziel);
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) OsFehler(errno, FehlerSchreiben, ziel);
+    Deskriptor datei(fd);
     ::fchmod(fd, modus);
-
     bool ok = AllesSchreiben(fd, daten) && ::fsync(fd) == 0;
-    ok = temp.Schliessen() == 0 && ok;
+    ok = datei.Schliessen() == 0 && ok;
     if (!ok) {
-        ::unlink(tempPfad.c_str());
-        Laufzeitfehler(FehlerSchreiben, pfad);
+        ::unlink(temp.c_str());
+        Laufzeitfehler(FehlerSchreiben, ziel);
     }
-    if (::rename(tempPfad.c_str(), pfad.c_str()) != 0) {
+    return temp;
+}
+
+// Renames the temporary file `temp` over `ziel` and makes the new directory entry
+// durable; on an error the temporary file is removed and `ziel` stays as it was.
+void Umbenennen(const std::string& temp, const std::string& ziel) {
+    if (::rename(temp.c_str(), ziel.c_str()) != 0) {
         const int fehler = errno;
-        ::unlink(tempPfad.c_str());
-        OsFehler(fehler, FehlerSchreiben, pfad);
+        ::unlink(temp.c_str());
+        OsFehler(fehler, FehlerSchreiben, ziel);
     }
-    // Make the new directory entry durable as well.
-    const int ordnerFd =
-        ::open(ordner.empty() ? "." : ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const std::size_t trenner = ziel.find_last_of('/');
+    const std::string ordner = trenner == std::string::npos ? "." : ziel.substr(0, trenner + 1);
+    const int ordnerFd = ::open(ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (ordnerFd >= 0) {
         ::fsync(ordnerFd);
         ::close(ordnerFd);
     }
 }
 
+// Replaces the file `name` in the data directory by `daten`: a temporary file
+// in the same directory, written and synced, then renamed over the old one.
+// Refused before anything is touched where the table does not hold the file or
+// the file is no regular one. With `behaltenAls`, the old file is first kept
+// whole as its name + behaltenAls, replacing an earlier copy of that name, through
+// a temporary file of its own, so that the copy too is always whole.
+void DateiErsetzen(const char* name, const std::vector<std::uint8_t>& daten,
+                   const char* behaltenAls = nullptr) {
+    const std::string gefunden = DateiFinden(Verzeichnis(), name);
+    std::string pfad = gefunden;
+    struct stat info {};
+    bool vorhanden = ::lstat(pfad.c_str(), &info) == 0;
+    if (vorhanden && NichtGelesen.count(gefunden) != 0)
+        Laufzeitfehler(FehlerZugriffVerweigert,
+                       gefunden + ": could not be read, so it is not replaced");
+    if (vorhanden && S_ISLNK(info.st_mode)) {
+        // A link to the data file: the file it points to is replaced.
+        char echt[PATH_MAX];
+        if (::realpath(pfad.c_str(), echt) == nullptr)
+            OsFehler(errno, FehlerZugriffVerweigert, gefunden);
+        pfad = echt;
+        vorhanden = ::lstat(pfad.c_str(), &info) == 0;
+    }
+    // Only a regular file is replaced: a device, a pipe or a directory of that
+    // name (or behind that link) stays as it is, and nothing is renamed.
+    if (vorhanden && !S_ISREG(info.st_mode))
+        Laufzeitfehler(FehlerZugriffVerweigert, gefunden + ": not a regular file");
+    // A write-protected file stays as it is: rewriting it in place would fail
+    // with "access denied", and the rename must not get round the protection.
+    if (vorhanden && ((info.st_mode & 0222) == 0 || ::access(pfad.c_str(), W_OK) != 0))
+        Laufzeitfehler(FehlerZugriffVerweigert, pfad + ": write-protected");
+    if (vorhanden && SicherungOffen.count(gefunden) != 0) {
+        SicherungAnlegen(pfad);
+        SicherungOffen.erase(gefunden);
+    }
+
+    mode_t modus;
+    if (vorhanden) {
+        modus = info.st_mode & 07777;
+    } else {
+        const mode_t maske = ::umask(0);
+        ::umask(maske);
+        modus = 0666 & ~maske;
+    }
+    const std::string temp = TemporaerSchreiben(pfad, daten, modus);
+    if (behaltenAls != nullptr && vorhanden) {
+        try {
+            // Readable by its owner whatever the old file allowed.
+            const std::string kopie = gefunden + behaltenAls;
+            Umbenennen(TemporaerSchreiben(kopie, GanzeDateiLesen(pfad), modus | S_IRUSR), kopie);
+        } catch (...) {
+            ::unlink(temp.c_str());
+            throw;
+        }
+    }
+    Umbenennen(temp, pfad);
+}
+
 template <typename T, std::int32_t N>
 void TabelleSchreiben(const char* name, std::size_t satzgroesse, const Tabelle<T, N>& tabelle,
-                      std::int32_t anzahl) {
+                      std::int32_t anzahl, const char* behaltenAls = nullptr) {
     if (anzahl < 0 || anzahl > N)
         Laufzeitfehler(FehlerBereichsueberschreitung,
                        std::string(name) + ": count " + std::to_string(anzahl));
     std::vector<std::uint8_t> daten(static_cast<std::size_t>(anzahl) * satzgroesse, 0);
     for (std::int32_t i = 1; i <= anzahl; ++i)
         Kodieren(tabelle[i], daten.data() + static_cast<std::size_t>(i - 1) * satzgroesse);
-    DateiErsetzen(name, daten);
+    DateiErsetzen(name, daten, behaltenAls);
 }
 
 }  // namespace
@@ -515,15 +550,16 @@ Extended ExtendedDekodieren(const std::uint8_t* quelle) {
 std::string TemporaereDateiVorlage(const std::string& pfad) {
     const std::size_t trenner = pfad.find_last_of('/');
     const std::size_t anfang = trenner == std::string::npos ? 0 : trenner + 1;
-    return pfad.substr(0, anfang) + "." + pfad.substr(anfang) + ".XXXXXX";
+    return pfad.substr(0, anfang) + "." + pfad.substr(anfang) + TemporaerMarke + "XXXXXX";
 }
 
 bool IstTemporaereDatei(const std::string& eintrag, const std::string& name) {
-    // "." + name + "." + six characters of mkstemp's alphabet.
-    const std::size_t laenge = name.size() + 8;
-    if (eintrag.size() != laenge || eintrag[0] != '.' || eintrag[name.size() + 1] != '.')
-        return false;
+    // "." + name + the mark + six characters of mkstemp's alphabet.
+    const std::string marke = TemporaerMarke;
+    const std::size_t laenge = 1 + name.size() + marke.size() + 6;
+    if (eintrag.size() != laenge || eintrag[0] != '.') return false;
     if (Kleinbuchstaben(eintrag.substr(1, name.size())) != Kleinbuchstaben(name)) return false;
+    if (eintrag.compare(1 + name.size(), marke.size(), marke) != 0) return false;
     return std::all_of(eintrag.end() - 6, eintrag.end(), [](char c) {
         return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
     });
@@ -586,6 +622,11 @@ bool EinstellungenLesen() {
 
 void ObjekteSchreiben() {
     TabelleSchreiben(DateiBahnelemente, SatzgroesseBahnelement, Objekte, AnzahlObjekte);
+}
+
+void ObjekteSchreibenVorherigeBehalten() {
+    TabelleSchreiben(DateiBahnelemente, SatzgroesseBahnelement, Objekte, AnzahlObjekte,
+                     EndungVorherigeElemente);
 }
 
 void OrteSchreiben() { TabelleSchreiben(DateiOrte, SatzgroesseOrt, Orte, AnzahlOrte); }

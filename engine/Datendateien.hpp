@@ -24,6 +24,10 @@ inline constexpr const char* DateiNGC = "ngc.dta";
 inline constexpr const char* DateiIC = "ic.dta";
 inline constexpr const char* DateiSterne = "bsc4.dta";
 
+// The ending of the copy of the previous element file that the comet list
+// conversion keeps beside it.
+inline constexpr const char* EndungVorherigeElemente = ".vor-update";
+
 // Record sizes in bytes.
 inline constexpr std::size_t SatzgroesseEinstellungen = 128;
 inline constexpr std::size_t SatzgroesseBahnelement = 304;
@@ -39,12 +43,16 @@ inline constexpr std::size_t SatzgroesseHellParameter = 144;
 // asked for, then the spelling asked for, then the first in byte order.
 std::string DateiFinden(const std::string& verzeichnis, const std::string& name);
 
+// The mark of the temporary files of the rewrites: a name no one gives a file of
+// their own, so that the start removes only what a rewrite left behind.
+inline constexpr const char* TemporaerMarke = ".zenaro-tmp-";
+
 // The template of the temporary file through which a rewrite replaces the file
-// `pfad`: in the same directory, "." + its name + "." + six characters that
-// mkstemp fills in with letters and digits.
+// `pfad`: in the same directory, "." + its name + TemporaerMarke + six characters
+// that mkstemp fills in with letters and digits (".Orte.dat.zenaro-tmp-a1B2c3").
 std::string TemporaereDateiVorlage(const std::string& pfad);
 // Whether `eintrag` (a name in a directory) is such a temporary file of a file
-// named `name` without regard to case.
+// named `name`, the name without regard to case, the mark exactly.
 bool IstTemporaereDatei(const std::string& eintrag, const std::string& name);
 
 // A file that held more records than its table: `NichtGeladen` records after
@@ -56,12 +64,16 @@ struct TUeberzaehligeDatei {
 extern std::vector<TUeberzaehligeDatei> UeberzaehligeDateien;
 
 // Loaders. Each reads DatenVerzeichnis + its file into its table and count and
-// returns whether the file was there and opened; a missing or unopenable file
-// leaves the table empty (count 0). Records beyond the capacity are not loaded
-// and are reported in UeberzaehligeDateien; the untouched file is kept beside
-// the new one (name + ".bak") before it is first rewritten. A file whose length
-// is not a whole multiple of the record size raises error 100 and leaves the
-// table and count as they were.
+// returns whether the file was there; a missing file leaves the table empty
+// (count 0). A file that is there but does not open or read as a regular file
+// (no permission to read it, a link that leads nowhere, a pipe, a device, a
+// directory) is no missing file: it raises ELaufzeitfehler naming it (5 when
+// access is denied), leaves the table as it was, and no writer replaces that
+// file until a later load has read it whole. Records beyond the capacity are
+// not loaded and are reported in UeberzaehligeDateien; the untouched file is
+// kept beside the new one (name + ".bak") before it is first rewritten. A file
+// whose length is not a whole multiple of the record size raises error 100 and
+// leaves the table and count as they were.
 bool ObjekteLesen();        // "Bahnelem.dat" -> Objekte, AnzahlObjekte (1000)
 bool OrteLesen();           // "Orte.dat" -> Orte, AnzahlOrte (2000)
 bool NGCLesen();            // "ngc.dta" -> NGCKatalog, AnzahlNGC (7839: one slot stays
@@ -72,14 +84,23 @@ bool HellParameterLesen();  // "hell.dta" -> HellParameterListe, AnzahlHellParam
 
 // Reads the first record of "ZenaroWin.ini" into the live settings (dates cut to
 // 10, times to 5 characters; nothing checked) and returns true; returns false and
-// changes nothing when the file is missing or does not open. A file shorter than
-// 128 bytes raises error 100; bytes after the first record are ignored.
+// changes nothing when the file is missing. A file that is there but does not
+// open or read raises as with the tables; one shorter than 128 bytes raises
+// error 100; bytes after the first record are ignored.
 bool EinstellungenLesen();
 
 // Writers: rewrite the whole file from slots 1..count (the settings: exactly one
 // record from the live settings). A write error raises ELaufzeitfehler and leaves
-// the previous file as it was; a write-protected file raises error 5 and stays.
-void ObjekteSchreiben();        // "Bahnelem.dat"
+// the previous file as it was. Refused with ELaufzeitfehler naming the file (5,
+// or 3 for a link that leads nowhere), nothing touched: a write-protected file,
+// a file whose last load did not read it whole, and one that is not a regular
+// file or a link to one (a device, a pipe, a directory).
+void ObjekteSchreiben();  // "Bahnelem.dat"
+// The rewrite of "Bahnelem.dat" by the comet list conversion: as ObjekteSchreiben,
+// and before the new file replaces the old one, the old one is kept whole as its
+// name + EndungVorherigeElemente ("Bahnelem.dat.vor-update"), replacing the copy
+// an earlier conversion kept; nothing is kept when there is no element file yet.
+void ObjekteSchreibenVorherigeBehalten();
 void OrteSchreiben();           // "Orte.dat"
 void HellParameterSchreiben();  // "hell.dta"
 void EinstellungenSchreiben();  // "ZenaroWin.ini"

@@ -192,7 +192,7 @@ TKometenlisteErgebnis BahnelementeKonvertieren() {
     for (std::int32_t i = 1; i <= n; ++i) Objekte[i] = kometen[static_cast<std::size_t>(i - 1)];
     AnzahlObjekte = n;
     try {
-        ObjekteSchreiben();
+        ObjekteSchreibenVorherigeBehalten();
     } catch (...) {
         Objekte = *vorher;
         AnzahlObjekte = anzahlVorher;

@@ -39,7 +39,9 @@ struct TKometenlisteErgebnis {
 // Reads DatenVerzeichnis + "Soft02Cmt.txt" and, when it holds at least one
 // usable line, replaces Objekte and AnzahlObjekte by its comets, rewrites the
 // element file with them (through a temporary file, so a failed write leaves
-// the previous file and the previous table) and reads the table back from it.
+// the previous file and the previous table; the previous file is kept whole as
+// "Bahnelem.dat.vor-update", ObjekteSchreibenVorherigeBehalten) and reads the
+// table back from it.
 // The whole list is read in one pass: more than 1000 lines are no problem, and
 // the first 1000 usable lines become the objects. A list that does not open or
 // yields no usable line changes nothing. Read and write errors raise

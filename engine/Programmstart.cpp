@@ -71,8 +71,10 @@ void ZurueckgelasseneTemporaerdateienEntfernen(const std::string& verzeichnis) {
     while (const dirent* eintrag = ::readdir(ordner)) {
         const std::string name = eintrag->d_name;
         bool temporaer = false;
-        for (const char* datei : {DateiEinstellungen, DateiBahnelemente, DateiOrte,
-                                  DateiHellParameter, DateiKometenliste})
+        for (const std::string& datei :
+             {std::string(DateiEinstellungen), std::string(DateiBahnelemente),
+              std::string(DateiBahnelemente) + EndungVorherigeElemente, std::string(DateiOrte),
+              std::string(DateiHellParameter), std::string(DateiKometenliste)})
             temporaer = temporaer || IstTemporaereDatei(name, datei);
         if (!temporaer) continue;
         const std::string pfad = verzeichnis + name;

@@ -31,10 +31,11 @@ TDeepSkyObjekt Messier45();
 inline constexpr long TemporaerdateiMindestalterSekunden = 600;
 
 // Removes from `verzeichnis` the temporary files that rewrites left behind: regular
-// files named as the rewrites name them (TemporaereDateiVorlage) for a file the
-// program writes there ("ZenaroWin.ini", "Bahnelem.dat", "Orte.dat", "hell.dta",
-// "Soft02Cmt.txt", in any case) and unchanged for TemporaerdateiMindestalterSekunden.
-// Nothing else is touched.
+// files named as the rewrites name them (TemporaereDateiVorlage: "." + the file's
+// name + TemporaerMarke + six letters or digits) for a file the
+// program writes there ("ZenaroWin.ini", "Bahnelem.dat", "Bahnelem.dat.vor-update",
+// "Orte.dat", "hell.dta", "Soft02Cmt.txt", in any case) and unchanged for
+// TemporaerdateiMindestalterSekunden. Nothing else is touched.
 void ZurueckgelasseneTemporaerdateienEntfernen(const std::string& verzeichnis);
 
 // Start steps 2 to 4 for the given working directory: sets DatenVerzeichnis,
@@ -42,10 +43,12 @@ void ZurueckgelasseneTemporaerdateienEntfernen(const std::string& verzeichnis);
 // "ngc.dta" (then appends Messier 45 when the file was read), "ic.dta",
 // "bsc4.dta" and "hell.dta" in this order, and lists in UeberzaehligeDateien
 // every file with more records than its table holds. A file that ends inside a
-// record raises the input/output error 100 naming the file. Before that, the
-// leftover temporary files of the data directory are removed, and the process
-// ignores the signal of a file grown beyond its size limit, so that such a write
-// fails with the error 101 as on a full disk instead of ending the program.
+// record raises the input/output error 100 naming the file, and a file that is
+// there but cannot be opened or read (no permission, not a regular file) the
+// input/output error naming it: the start ends, and nothing is written. Before
+// that, the leftover temporary files of the data directory are removed, and the
+// process ignores the signal of a file grown beyond its size limit, so that such
+// a write fails with the error 101 as on a full disk instead of ending the program.
 void StartdatenLaden(const std::string& arbeitsverzeichnis);
 // The same for the current working directory (not the program's folder).
 void StartdatenLaden();

@@ -2,7 +2,8 @@
 // directory's element file "Bahnelem.dat" with the program's own conversion, the
 // one "Update Bahnelemente" runs after a download. tools/datenverzeichnis.py uses
 // it for the shipped element file, so that file holds exactly what a download of
-// the same list gives.
+// the same list gives. As the update does, it keeps an element file that was there
+// before whole beside the new one, as "Bahnelem.dat.vor-update".
 //
 //   kometenliste_umwandeln DIRECTORY
 //

@@ -1,7 +1,9 @@
 // What must never happen to the data files: a damaged file half loaded, records
 // lost beyond a table's capacity, two files of one name in different case, and a
 // failed write that leaves a broken file.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/fsuid.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -37,6 +39,38 @@ Bytes OrtsDatei(int n) {
     }
     return b;
 }
+
+// The text of the runtime error that `aktion` raises; empty when it raises none.
+std::string FehlerText(auto aktion) {
+    try {
+        aktion();
+    } catch (const ELaufzeitfehler& e) {
+        return e.what();
+    }
+    return {};
+}
+
+// While it lives, the file accesses of the test are those of an ordinary user:
+// run by the superuser, whom permissions do not bind, it uses the file system as
+// the unprivileged user "nobody", to whom the test's directory then belongs.
+class AlsGewoehnlicherBenutzer {
+public:
+    explicit AlsGewoehnlicherBenutzer(const std::filesystem::path& ordner) {
+        if (::geteuid() != 0) return;
+        EXPECT_EQ(::chown(ordner.c_str(), Niemand, Niemand), 0);
+        ::setfsgid(Niemand);
+        ::setfsuid(Niemand);
+        EXPECT_EQ(::setfsuid(Niemand), static_cast<int>(Niemand));  // returns the one in force
+    }
+    ~AlsGewoehnlicherBenutzer() {
+        if (::geteuid() != 0) return;
+        ::setfsuid(0);
+        ::setfsgid(0);
+    }
+
+private:
+    static constexpr uid_t Niemand = 65534;
+};
 
 void ErwarteFehler(void (*aktion)(), std::int32_t nummer) {
     try {
@@ -180,26 +214,61 @@ TEST_F(DateiSicherheit, TwoSpellingsOfOneFileNameReachTheSameFile) {
     EXPECT_EQ(DateiFinden(d, "Bahnelem.dat"), d + "Bahnelem.dat");
 }
 
-TEST_F(DateiSicherheit, WriteIntoAPathThatIsADirectoryFailsAndLeavesIt) {
-    std::filesystem::create_directory(ordner / "orte.dat");
-    DateiSchreiben(ordner / "orte.dat" / "inhalt", {1, 2, 3});
-    EXPECT_FALSE(OrteLesen());  // does not open as a file: empty table
-    EXPECT_EQ(AnzahlOrte, 0);
-    Orte[1].Name = "neu";
-    AnzahlOrte = 1;
-    EXPECT_THROW(OrteSchreiben(), ELaufzeitfehler);
-    EXPECT_TRUE(std::filesystem::is_directory(ordner / "orte.dat"));
-    EXPECT_EQ(DateiBytes(ordner / "orte.dat" / "inhalt"), (Bytes{1, 2, 3}));
-    EXPECT_EQ(Eintraege(ordner), std::vector<std::string>{"orte.dat"});  // no temporary left
+using Lesen = bool (*)();
+using Schreiben = void (*)();
+
+TEST_F(DateiSicherheit, AFileThatExistsButCannotBeReadIsReportedByNameAndNeverReplaced) {
+    // A file without read permission, as an ordinary user meets it, and a link that
+    // leads round in a circle, which no one can open.
+    {
+        const AlsGewoehnlicherBenutzer benutzer(ordner);
+        DateiSchreiben(ordner / "Orte.dat", OrtsDatei(2));
+        DateiSchreiben(ordner / "ZenaroWin.ini", Bytes(128, 7));
+        ::chmod((ordner / "Orte.dat").c_str(), 0200);
+        ::chmod((ordner / "ZenaroWin.ini").c_str(), 0200);
+        std::filesystem::create_symlink("hell.dta", ordner / "hell.dta");
+        const auto vorher = Eintraege(ordner);
+        for (auto [name, lesen, schreiben] :
+             {std::tuple<const char*, Lesen, Schreiben>{"Orte.dat", OrteLesen, OrteSchreiben},
+              {"ZenaroWin.ini", EinstellungenLesen, EinstellungenSchreiben},
+              {"hell.dta", HellParameterLesen, HellParameterSchreiben}}) {
+            // Not read as a missing file, and never replaced by the empty table.
+            EXPECT_THAT(FehlerText(lesen), testing::HasSubstr(DatenVerzeichnis + name));
+            EXPECT_THAT(FehlerText(schreiben), testing::HasSubstr(DatenVerzeichnis + name));
+        }
+        EXPECT_EQ(Eintraege(ordner), vorher);  // no backup, no temporary
+    }
+    ::chmod((ordner / "Orte.dat").c_str(), 0600);
+    ::chmod((ordner / "ZenaroWin.ini").c_str(), 0600);
+    EXPECT_EQ(DateiBytes(ordner / "Orte.dat"), OrtsDatei(2));
+    EXPECT_EQ(DateiBytes(ordner / "ZenaroWin.ini"), Bytes(128, 7));
+    EXPECT_TRUE(std::filesystem::is_symlink(ordner / "hell.dta"));
 }
 
-TEST_F(DateiSicherheit, APipeOfTheFileNameDoesNotHangTheLoaderAndIsKept) {
+TEST_F(DateiSicherheit, AFileThatIsNoRegularFileIsRefusedByNameAndLeftAsItIs) {
+    // A pipe (which must not hang the loader either), a link to a pipe and a directory.
     ASSERT_EQ(::mkfifo((ordner / "hell.dta").c_str(), 0600), 0);
-    EXPECT_FALSE(HellParameterLesen());
-    EXPECT_EQ(AnzahlHellParameter, 0);
-    HellParameterSchreiben();
-    EXPECT_TRUE(std::filesystem::is_fifo(ordner / "hell.dta.bak"));
-    EXPECT_TRUE(std::filesystem::is_regular_file(ordner / "hell.dta"));
+    ASSERT_EQ(::mkfifo((ordner / "Rohr").c_str(), 0600), 0);
+    std::filesystem::create_symlink("Rohr", ordner / "Orte.dat");
+    std::filesystem::create_directory(ordner / "bahnelem.dat");
+    DateiSchreiben(ordner / "bahnelem.dat" / "inhalt", {1, 2, 3});
+    const auto vorher = Eintraege(ordner);
+    AnzahlOrte = AnzahlHellParameter = AnzahlObjekte = 1;
+    for (auto [name, lesen, schreiben] :
+         {std::tuple<const char*, Lesen, Schreiben>{"hell.dta", HellParameterLesen,
+                                                    HellParameterSchreiben},
+          {"Orte.dat", OrteLesen, OrteSchreiben},
+          {"bahnelem.dat", ObjekteLesen, ObjekteSchreiben}}) {
+        // Written before any load, loaded, and written again after the load.
+        EXPECT_THAT(FehlerText(schreiben), testing::HasSubstr(DatenVerzeichnis + name));
+        EXPECT_THAT(FehlerText(lesen), testing::HasSubstr(DatenVerzeichnis + name));
+        EXPECT_THAT(FehlerText(schreiben), testing::HasSubstr(DatenVerzeichnis + name));
+    }
+    EXPECT_EQ(Eintraege(ordner), vorher);  // nothing renamed, no temporary left
+    EXPECT_TRUE(std::filesystem::is_fifo(ordner / "hell.dta"));
+    EXPECT_TRUE(std::filesystem::is_fifo(ordner / "Rohr"));
+    EXPECT_TRUE(std::filesystem::is_symlink(ordner / "Orte.dat"));
+    EXPECT_EQ(DateiBytes(ordner / "bahnelem.dat" / "inhalt"), (Bytes{1, 2, 3}));
 }
 
 TEST_F(DateiSicherheit, WriteIntoAMissingDirectoryFails) {
@@ -251,7 +320,7 @@ TEST_F(DateiSicherheit, WriteProtectedFileRaisesAccessDeniedAndStays) {
 }
 
 TEST_F(DateiSicherheit, ReadOnlyDirectoryRaisesAndKeepsTheFile) {
-    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
+    const AlsGewoehnlicherBenutzer benutzer(ordner);
     DateiSchreiben(ordner / "Orte.dat", OrtsDatei(2));
     std::filesystem::permissions(
         ordner, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);

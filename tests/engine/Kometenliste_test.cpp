@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "DateiTestHilfen.hpp"
 #include "astro/Laufzeit.hpp"
@@ -87,6 +88,7 @@ protected:
 
 TEST_F(KometenlisteTest, ListeWirdUmgewandeltGeschriebenUndZurueckgelesen) {
     EigeneObjekte();
+    const Bytes eigene = Elementdatei();
     Liste(Kopf + Zeile(HaleBopp) + "\r\n" + Zeile(Lagerkvist) + "\r\n" + Zeile(Bernardinelli) +
           "\r\n");
     const TKometenlisteErgebnis r = BahnelementeKonvertieren();
@@ -94,8 +96,10 @@ TEST_F(KometenlisteTest, ListeWirdUmgewandeltGeschriebenUndZurueckgelesen) {
     EXPECT_EQ(r.Umgewandelt, 3);
     EXPECT_EQ(r.Unlesbar, 0);
     ASSERT_EQ(AnzahlObjekte, 3);
-    // The hand-entered objects are gone from the table and from the file.
+    // The hand-entered objects are gone from the table and from the file, and the
+    // previous file is kept whole beside it.
     EXPECT_EQ(Elementdatei().size(), 3 * SatzgroesseBahnelement);
+    EXPECT_EQ(DateiBytes(ordner / "Bahnelem.dat.vor-update"), eigene);
 
     const TBahnelement& hb = Objekte[1];
     EXPECT_EQ(hb.Name.Text(), "Hale-Bopp C/1995 O1");
@@ -124,6 +128,17 @@ TEST_F(KometenlisteTest, ListeWirdUmgewandeltGeschriebenUndZurueckgelesen) {
     EXPECT_EQ(Objekte[3].GrosseHalbachse, 0.0L);
     EXPECT_EQ(Objekte[3].Name.Text(), "Bernardinelli-Bernstein C/2014 UN271");
     EXPECT_EQ(Objekte[3].Bemerkung.Text(), "MPEC 2022");
+
+    // The conversion command runs the same conversion: the next update keeps the
+    // file of this one.
+    const Bytes erste = Elementdatei();
+    Liste(Zeile(HaleBopp) + "\n");
+    ASSERT_EQ(std::system(("'" ZENARO_BINARY_DIR "/kometenliste_umwandeln' '" + ordner.string() +
+                           "' >/dev/null")
+                              .c_str()),
+              0);
+    EXPECT_EQ(Elementdatei().size(), SatzgroesseBahnelement);
+    EXPECT_EQ(DateiBytes(ordner / "Bahnelem.dat.vor-update"), erste);
 }
 
 TEST_F(KometenlisteTest, ZeilenendenLfCrLfUndCrGebenDieselbenObjekte) {
@@ -235,7 +250,7 @@ TEST_F(KometenlisteTest, GrossKleinschreibungUndFehlgeschlagenesSchreiben) {
     DateiSchreiben(ordner / "BAHNELEM.DAT", Bytes{});
     EXPECT_EQ(BahnelementeKonvertieren().Umgewandelt, 1);
     EXPECT_EQ(DateiBytes(ordner / "BAHNELEM.DAT").size(), SatzgroesseBahnelement);
-    EXPECT_EQ(Eintraege(ordner).size(), 2u);
+    EXPECT_EQ(Eintraege(ordner).size(), 3u);  // with the previous (empty) file kept
 
     // A write-protected element file: the error reaches the caller, and the
     // table and the file stay as they were.
@@ -247,6 +262,7 @@ TEST_F(KometenlisteTest, GrossKleinschreibungUndFehlgeschlagenesSchreiben) {
     EXPECT_EQ(AnzahlObjekte, 1);
     EXPECT_EQ(Objekte[1].Name.Text(), "Ungespeichert");
     EXPECT_EQ(DateiBytes(ordner / "BAHNELEM.DAT"), vorher);
+    EXPECT_EQ(DateiBytes(ordner / "BAHNELEM.DAT.vor-update"), Bytes{});  // not replaced either
 }
 
 }  // namespace

@@ -215,24 +215,30 @@ void ErwarteFehler100(const TStartverzeichnis& verzeichnis, const std::string& d
 TEST_F(Programmstart, ZurueckgelasseneTemporaerdateienDerUmschreibungenWerdenEntfernt) {
     // What rewrites ended between creating and renaming their temporary file leave
     // (the names as mkstemp completes them, any case of the file name), and what
-    // only resembles it or is too young to be sure that no second instance is still
-    // writing it.
-    const std::vector<std::string> zurueckgelassen{".Bahnelem.dat.a1B2c3", ".ZenaroWin.ini.XyZ987",
-                                                   ".orte.DAT.000000", ".hell.dta.AAAAAA",
-                                                   ".Soft02Cmt.txt.q1w2e3"};
+    // only resembles it, is the user's own or is too young to be sure that no second
+    // instance is still writing it.
+    const std::vector<std::string> zurueckgelassen{
+        ".Bahnelem.dat.zenaro-tmp-a1B2c3",  ".ZenaroWin.ini.zenaro-tmp-XyZ987",
+        ".orte.DAT.zenaro-tmp-000000",      ".hell.dta.zenaro-tmp-AAAAAA",
+        ".Soft02Cmt.txt.zenaro-tmp-q1w2e3", ".Bahnelem.dat.vor-update.zenaro-tmp-a1B2c3"};
+    // clang-format off
     const std::vector<std::string> bleibt{
-        "Bahnelem.dat",          "Bahnelem.dat.a1B2c3",      ".Bahnelem.dat.a1B2c",
-        ".Bahnelem.dat.a1B2c3d", ".Bahnelem.dat.a1-2c3",     ".ngc.dta.a1B2c3",
-        ".notiz.txt.a1B2c3",     ".Bahnelem.dat.bak.a1B2c3", ".Orte.dat.jung00"};
+        "Bahnelem.dat", ".Orte.dat.backup", ".Bahnelem.dat.a1B2c3", "Bahnelem.dat.zenaro-tmp-a1B2c3",
+        ".Bahnelem.dat.zenaro-tmp-a1B2c", ".Bahnelem.dat.zenaro-tmp-a1B2c3d",
+        ".Bahnelem.dat.zenaro-tmp-a1-2c3", ".Bahnelem.dat.ZENARO-TMP-a1B2c3",
+        ".ngc.dta.zenaro-tmp-a1B2c3", ".notiz.txt.zenaro-tmp-a1B2c3",
+        ".Bahnelem.dat.bak.zenaro-tmp-a1B2c3", ".Orte.dat.zenaro-tmp-jung00"};
+    // clang-format on
     const auto alt = std::filesystem::file_time_type::clock::now() -
                      std::chrono::seconds(TemporaerdateiMindestalterSekunden + 60);
     const std::filesystem::path ordner = verzeichnis.Pfad();
     for (const auto& name : zurueckgelassen) verzeichnis.Schreiben(name, 304);
     for (const auto& name : bleibt) verzeichnis.Schreiben(name, 304);
-    std::filesystem::create_directory(ordner / ".Orte.dat.Ordner");
-    std::filesystem::create_symlink(ordner / "Bahnelem.dat", ordner / ".Orte.dat.Link00");
+    std::filesystem::create_directory(ordner / ".Orte.dat.zenaro-tmp-Ordner");
+    std::filesystem::create_symlink(ordner / "Bahnelem.dat",
+                                    ordner / ".Orte.dat.zenaro-tmp-Link00");
     for (const auto& eintrag : std::filesystem::directory_iterator(ordner))
-        if (eintrag.path().filename() != ".Orte.dat.jung00")
+        if (eintrag.path().filename() != ".Orte.dat.zenaro-tmp-jung00")
             std::filesystem::last_write_time(eintrag.path(), alt);
 
     StartdatenLaden(verzeichnis.Pfad());
@@ -240,7 +246,7 @@ TEST_F(Programmstart, ZurueckgelasseneTemporaerdateienDerUmschreibungenWerdenEnt
     for (const auto& eintrag : std::filesystem::directory_iterator(ordner))
         namen.insert(eintrag.path().filename().string());
     std::set<std::string> erwartet(bleibt.begin(), bleibt.end());
-    erwartet.insert({".Orte.dat.Ordner", ".Orte.dat.Link00"});
+    erwartet.insert({".Orte.dat.zenaro-tmp-Ordner", ".Orte.dat.zenaro-tmp-Link00"});
     EXPECT_EQ(namen, erwartet);
     EXPECT_EQ(AnzahlObjekte, 1);
 }
