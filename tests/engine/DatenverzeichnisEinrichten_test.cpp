@@ -72,7 +72,7 @@ protected:
                                    " bash '" ZENARO_SOURCE_DIR
                                    "/tools/datenverzeichnis_einrichten.sh' 2>meldung";
         FILE* p = ::popen(befehl.c_str(), "r");
-        if (p == nullptr) return {-1, {}};
+        if (p == nullptr) return {-1, {}, {}};
         std::string ausgabe;
         char puffer[256];
         while (std::fgets(puffer, sizeof puffer, p) != nullptr) ausgabe += puffer;
