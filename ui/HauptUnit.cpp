@@ -270,8 +270,10 @@ void THauptForm::ControlsAnlegen() {
     Beschriftung(p, TextNr::HauptGrenzgroesse, 158, 324, 88);
     KLimitEdit = Edit(p, "KLimitEdit", 248, 324, 42);
 
-    // The names and the remark are stored in single-byte files.
-    for (QLineEdit* feld : {NameCombobox->lineEdit(), BemerkEdit, OrtComboBox->lineEdit()})
+    // The names and the remark are stored in single-byte files; the zone name is
+    // printed in every output, whose texts are single-byte too.
+    for (QLineEdit* feld :
+         {NameCombobox->lineEdit(), BemerkEdit, OrtComboBox->lineEdit(), ZoneComboBox->lineEdit()})
         NurWin1252Zulassen(*feld);
 
     // The group captions are bold, their controls keep the window's font.
