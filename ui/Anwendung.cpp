@@ -12,6 +12,7 @@
 #include "ui/GaugeUnit.hpp"
 #include "ui/HauptUnit.hpp"
 #include "ui/HellUnit.hpp"
+#include "ui/Plattform/Farben.hpp"
 #include "ui/Plattform/Meldungen.hpp"
 #include "ui/Plattform/Sanduhr.hpp"
 #include "ui/Texte.hpp"
@@ -90,7 +91,21 @@ void LaufzeitfehlerZeigen(const ELaufzeitfehler& fehler) {
     FehlerMeldung(LaufzeitfehlerMeldung(fehler));
 }
 
-TAnwendung::TAnwendung(int& argc, char** argv) : QApplication(argc, argv) {}
+TAnwendung::TAnwendung(int& argc, char** argv) : QApplication(argc, argv) { PaletteLesbarMachen(); }
+
+void TAnwendung::PaletteLesbarMachen() {
+    // Setting the palette announces a change of its own; that one is not taken
+    // up again.
+    paletteSetzen_ = true;
+    setPalette(LesbarePalette(palette()));
+    paletteSetzen_ = false;
+}
+
+bool TAnwendung::event(QEvent* ereignis) {
+    if (ereignis->type() == QEvent::ApplicationPaletteChange && !paletteSetzen_)
+        PaletteLesbarMachen();
+    return QApplication::event(ereignis);
+}
 
 bool TAnwendung::notify(QObject* empfaenger, QEvent* ereignis) {
     try {

@@ -24,13 +24,21 @@ void LaufzeitfehlerZeigen(const ELaufzeitfehler& fehler);
 
 // The window application. An ELaufzeitfehler (or any other exception) that leaves
 // an event handler ends that handler's operation and is shown as an error box;
-// the application carries on.
+// the application carries on. Its palette is the desktop theme's made readable
+// (LesbarePalette), from the start and after every change of the theme.
 class TAnwendung final : public QApplication {
     Q_OBJECT
 
 public:
     TAnwendung(int& argc, char** argv);
     bool notify(QObject* empfaenger, QEvent* ereignis) override;
+
+protected:
+    bool event(QEvent* ereignis) override;
+
+private:
+    void PaletteLesbarMachen();
+    bool paletteSetzen_ = false;
 };
 
 // The three long-lived windows and their installation as the engine's progress

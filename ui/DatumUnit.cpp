@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QPalette>
 #include <QPushButton>
 #include <QSpinBox>
 #include <cctype>
@@ -14,6 +13,7 @@
 #include "engine/Hilfen.hpp"
 #include "engine/Programmstart.hpp"
 #include "engine/ZenaroDef.hpp"
+#include "ui/Plattform/Farben.hpp"
 #include "ui/Plattform/Fenster.hpp"
 #include "ui/Plattform/Nachricht.hpp"
 #include "ui/Plattform/Zeichensatz.hpp"
@@ -97,10 +97,7 @@ TDatumForm::TDatumForm(QWidget* Owner)
                          Qt::WindowTitleHint) {
     setObjectName("DatumForm");
     setWindowTitle(Text(TextNr::DatumFormTitel));
-    setAutoFillBackground(true);
-    QPalette farben = palette();
-    farben.setColor(QPalette::Window, QColor(0, 255, 255));  // aqua
-    setPalette(farben);
+    Einfaerben(*this, QColor(0, 255, 255));  // aqua
     // "MS Sans Serif" 8 pt (11 pixels) as the main window; where it is missing
     // the narrow "Liberation Sans" stands in for it rather than a wide default face.
     QFont schrift("MS Sans Serif");

@@ -22,6 +22,7 @@
 #include "engine/ShortString.hpp"
 #include "engine/Zahltext.hpp"
 #include "engine/ZenaroDef.hpp"
+#include "ui/Plattform/Farben.hpp"
 #include "ui/Plattform/Fenster.hpp"
 #include "ui/Plattform/Meldungen.hpp"
 #include "ui/Plattform/Zeichensatz.hpp"
@@ -78,15 +79,9 @@ QPushButton* Knopf(QWidget* eltern, const char* name, TextNr text, int x, int y,
     return knopf;
 }
 
-// A check box; disabled, its text is a dark grey, plainly lighter than the black of
-// an enabled one yet readable on the aqua and lime backgrounds (contrast about 6:1,
-// where the style's light grey gives less than 1.5:1).
 QCheckBox* Box(QWidget* eltern, const char* name, TextNr text, int x, int y, int breite) {
     auto* box = Anlegen<QCheckBox>(eltern, name, x, y, breite, BoxHoehe);
     box->setText(Text(text));
-    QPalette farben = box->palette();
-    farben.setColor(QPalette::Disabled, QPalette::WindowText, QColor(80, 80, 80));
-    box->setPalette(farben);
     return box;
 }
 
@@ -101,19 +96,12 @@ QComboBox* Liste(QComboBox* liste, const char* name, int x, int y, int breite) {
     return liste;
 }
 
-void Einfaerben(QWidget* control, const QColor& farbe) {
-    control->setAutoFillBackground(true);
-    QPalette farben = control->palette();
-    farben.setColor(control->backgroundRole(), farbe);
-    control->setPalette(farben);
-}
-
 // A coloured group box with a bold caption; its controls keep the normal font.
 QGroupBox* Gruppe(QWidget* eltern, const char* name, TextNr text, const QColor& farbe, int x, int y,
                   int breite, int hoehe) {
     auto* box = Anlegen<QGroupBox>(eltern, name, x, y, breite, hoehe);
     box->setTitle(Text(text));
-    Einfaerben(box, farbe);
+    Einfaerben(*box, farbe);
     return box;
 }
 
@@ -188,9 +176,9 @@ void THauptForm::ControlsAnlegen() {
     HellHinweisCheckBox =
         Box(ObjektBox, "HellHinweisCheckBox", TextNr::HauptHellHinweis, l1, 204, 264);
     HellHinweisCheckBox->setEnabled(false);
-    Einfaerben(HellHinweisCheckBox, limone);
+    Einfaerben(*HellHinweisCheckBox, limone);
     HellCheckBox = Box(ObjektBox, "HellCheckBox", TextNr::HauptHellBenutzen, l1, 230, 232);
-    Einfaerben(HellCheckBox, limone);
+    Einfaerben(*HellCheckBox, limone);
     HellButton = Knopf(ObjektBox, "HellButton", TextNr::HauptPunkte, 248, 229, 26, 21);
     HellButton->setEnabled(false);
 
@@ -270,8 +258,10 @@ void THauptForm::ControlsAnlegen() {
     Beschriftung(p, TextNr::HauptGrenzgroesse, 158, 324, 88);
     KLimitEdit = Edit(p, "KLimitEdit", 248, 324, 42);
 
-    // The names and the remark are stored in single-byte files.
-    for (QLineEdit* feld : {NameCombobox->lineEdit(), BemerkEdit, OrtComboBox->lineEdit()})
+    // The names and the remark are stored in single-byte files; the zone name is
+    // printed in every output, whose texts are single-byte too.
+    for (QLineEdit* feld :
+         {NameCombobox->lineEdit(), BemerkEdit, OrtComboBox->lineEdit(), ZoneComboBox->lineEdit()})
         NurWin1252Zulassen(*feld);
 
     // The group captions are bold, their controls keep the window's font.

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPalette>
 #include <QPushButton>
 #include <QValidator>
 #include <functional>
@@ -14,6 +13,7 @@
 #include <utility>
 
 #include "engine/Zahltext.hpp"
+#include "ui/Plattform/Farben.hpp"
 #include "ui/Plattform/Meldungen.hpp"
 
 namespace zenaro {
@@ -132,10 +132,7 @@ THellForm::THellForm(QWidget* parent) : QWidget(parent, Qt::Window) {
         resize(391, 328);
     else
         resize(399, 337);
-    setAutoFillBackground(true);
-    QPalette farben = palette();
-    farben.setColor(QPalette::Window, QColor(255, 0, 0));
-    setPalette(farben);
+    Einfaerben(*this, QColor(255, 0, 0));
     QFont schrift("MS Sans Serif");
     schrift.setPixelSize(11);
     setFont(schrift);

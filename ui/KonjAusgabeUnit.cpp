@@ -9,6 +9,7 @@
 #include "engine/ZenaroDef.hpp"
 #include "ui/Konjunktionstext.hpp"
 #include "ui/Plattform/Fenster.hpp"
+#include "ui/Plattform/Memo.hpp"
 #include "ui/Plattform/Zeichensatz.hpp"
 
 namespace zenaro {
@@ -19,7 +20,7 @@ TKonjAusgabeForm::TKonjAusgabeForm(QWidget* Owner) : QWidget(Owner, Qt::Window) 
     // goes at the end of the program.
     setAttribute(Qt::WA_DeleteOnClose, false);
 
-    Memo1 = new QPlainTextEdit(this);
+    Memo1 = new TMemo(this);
     Memo1->setObjectName("Memo1");
     QFont schrift("Courier");
     schrift.setStyleHint(QFont::TypeWriter);

@@ -310,9 +310,10 @@ TEST_P(HauptObjekte, LangerNameUndBemerkungZeigenIhrenAnfang) {
 }
 
 // The object name, the remark and the location name are stored in single-byte
-// files: a character without a Windows-1252 byte is refused as it is typed or
-// pasted, so nothing typed is altered on saving; the code page's own characters
-// are taken and stored as their bytes.
+// files, the zone name is printed in every output: a character without a
+// Windows-1252 byte is refused as it is typed or pasted, so nothing typed is
+// altered on saving; the code page's own characters are taken and stored as their
+// bytes.
 TEST_P(HauptObjekte, NamenUndBemerkungNehmenNurZeichenDerEinbytedateien) {
     Form();
     // A key press goes to the field itself: the application's delivery would first
@@ -327,8 +328,8 @@ TEST_P(HauptObjekte, NamenUndBemerkungNehmenNurZeichenDerEinbytedateien) {
         feld->paste();
     };
     QLineEdit* ortsname = Feld<QComboBox>("OrtComboBox")->lineEdit();
-    for (QLineEdit* feld :
-         {Feld<QComboBox>("NameCombobox")->lineEdit(), Feld("BemerkEdit"), ortsname}) {
+    for (QLineEdit* feld : {Feld<QComboBox>("NameCombobox")->lineEdit(), Feld("BemerkEdit"),
+                            ortsname, Feld<QComboBox>("ZoneComboBox")->lineEdit()}) {
         feld->clear();
         for (const char* zeichen : {"\u00e4", "\u0416", "\u00df", "\U0001F600", "\u20ac"})
             tippen(feld, QString::fromUtf8(zeichen));

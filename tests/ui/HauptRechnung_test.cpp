@@ -5,9 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QInputDevice>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <functional>
 #include <memory>
@@ -88,6 +94,10 @@ protected:
         AnzahlHellParameter = 0;
         AlleObjekte = false;
         SetzeNachrichtenverarbeitung(&schritte);
+        FormAnlegen();
+    }
+    // A main window of the current edition with valid parameters.
+    void FormAnlegen() {
         form = std::make_unique<THauptForm>();
         AktObjekt = 2;
         Setze("StartdatumEdit", "01.03.2024");
@@ -108,6 +118,7 @@ protected:
     }
     void TearDown() override {
         form.reset();
+        Englisch = false;
         SetzeNachrichtenverarbeitung(nullptr);
         NormalerCursor();
         AnzahlObjekte = 0;
@@ -161,6 +172,54 @@ TEST_F(HauptRechnung, FensterUndSanduhrMitKonjunktionen) {
     EXPECT_EQ(Fenster(), (std::vector<const char*>{"Ephemeride", "Konjunktionen"}));
     EXPECT_EQ(AktObjekt, 2);
     EXPECT_EQ(ZeitzonenName, "MEZ");
+}
+
+// A paste with nothing on the clipboard changes nothing and ends nothing, in every
+// editable text field of every window of both editions: by Ctrl+V, Shift+Insert
+// and the paste of the context menu. The window system's empty clipboard gives
+// either no data at all or data without any format (as the X server's does); the
+// offscreen platform has both states. (A middle click pastes the X selection,
+// which the offscreen platform lacks; it takes the memo's same paste.)
+TEST_F(HauptRechnung, EinfuegenOhneZwischenablageInJedemTextfeld) {
+    const QInputDevice tastatur("Tastatur", 1, QInputDevice::DeviceType::Keyboard);
+    auto taste = [&tastatur](QWidget* feld, int taste, Qt::KeyboardModifiers umschalter) {
+        QKeyEvent druck(QEvent::KeyPress, taste, umschalter, 0, 0, 0, {}, false, 1, &tastatur);
+        static_cast<QObject*>(feld)->event(&druck);
+    };
+    for (const bool englisch : {false, true}) {
+        Englisch = englisch;
+        FormAnlegen();
+        form->KonjCheckBox->setChecked(true);
+        form->BerechnungsButton->click();
+        form->StartdatumChangeButton->click();
+        THellForm hell;
+        int memos = 0;
+        for (QWidget* fenster : {static_cast<QWidget*>(form.get()), static_cast<QWidget*>(&hell)})
+            for (QWidget* feld : fenster->findChildren<QWidget*>()) {
+                auto* memo = qobject_cast<QPlainTextEdit*>(feld);
+                auto* edit = qobject_cast<QLineEdit*>(feld);
+                if ((!memo || memo->isReadOnly()) && !edit) continue;
+                memos += memo != nullptr;
+                auto text = [&] { return memo ? memo->toPlainText() : edit->text(); };
+                const QString vorher = text();
+                for (const bool ohneFormat : {false, true}) {
+                    if (ohneFormat)
+                        QGuiApplication::clipboard()->setMimeData(new QMimeData);
+                    else
+                        QGuiApplication::clipboard()->clear();
+                    taste(feld, Qt::Key_V, Qt::ControlModifier);
+                    taste(feld, Qt::Key_Insert, Qt::ShiftModifier);
+                    memo ? memo->paste() : edit->paste();
+                    EXPECT_EQ(text(), vorher) << feld->objectName().toStdString();
+                }
+                if (!memo) continue;
+                // The memo stays editable: copied text is pasted as before.
+                QGuiApplication::clipboard()->setText("Notiz");
+                memo->paste();
+                EXPECT_TRUE(text().contains("Notiz"));
+            }
+        EXPECT_EQ(memos, 1);
+    }
 }
 
 TEST_F(HauptRechnung, AlleObjekteEineZeileJeObjektNachHelligkeit) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <utime.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -16,6 +17,8 @@
 
 #include "HauptUmgebung.hpp"
 #include "engine/Datendateien.hpp"
+#include "ui/DatumUnit.hpp"
+#include "ui/HellUnit.hpp"
 
 namespace zenaro {
 namespace {
@@ -52,6 +55,39 @@ double Kontrast(const QColor& a, const QColor& b) {
     };
     const double la = leuchtdichte(a), lb = leuchtdichte(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The text of a label, check box, group caption, edit or button reads at 4.5:1 or
+// more against its background, in an active and an inactive window alike;
+// disabled, at 3:1 or more and plainly lighter (at most 2/3 of the enabled
+// contrast).
+void LesbarAuchGesperrt(const QWidget* w) {
+    QPalette::ColorRole schrift = QPalette::WindowText, grund = QPalette::Window;
+    const QWidget* flaeche = w;
+    if (qobject_cast<const QLineEdit*>(w)) {
+        schrift = QPalette::Text;
+        grund = QPalette::Base;
+    } else if (qobject_cast<const QPushButton*>(w)) {
+        schrift = QPalette::ButtonText;
+        grund = QPalette::Button;
+    } else if (qobject_cast<const QLabel*>(w) || qobject_cast<const QCheckBox*>(w) ||
+               qobject_cast<const QGroupBox*>(w)) {
+        while (!flaeche->autoFillBackground()) flaeche = flaeche->parentWidget();
+        grund = flaeche->backgroundRole();
+    } else {
+        return;
+    }
+    auto kontrast = [&](QPalette::ColorGroup gruppe) {
+        return Kontrast(w->palette().color(gruppe, schrift),
+                        flaeche->palette().color(gruppe, grund));
+    };
+    const double aus = kontrast(QPalette::Disabled);
+    const std::string name = w->metaObject()->className() + (" " + w->objectName().toStdString());
+    EXPECT_GE(aus, 3.0) << name;
+    for (const auto gruppe : {QPalette::Active, QPalette::Inactive}) {
+        EXPECT_GE(kontrast(gruppe), 4.5) << name << " group " << gruppe;
+        EXPECT_LE(aus * 1.5, kontrast(gruppe)) << name << " group " << gruppe;
+    }
 }
 
 using Hauptfenster = THauptfensterTest;
@@ -218,6 +254,14 @@ TEST_P(Hauptfenster, SchreibfehlerBeimEndeLaesstDasFensterOffen) {
 // its neighbours, and every control lies inside its group or the window.
 TEST_P(Hauptfenster, JedeBeschriftungPasstInIhrSteuerelement) {
     Objekte[3].Name = "C/2022 E3 (ZTF)";
+    // A desktop theme that greys the texts of an inactive window (one behind a
+    // message box) and of disabled controls.
+    const QPalette vorher = QApplication::palette();
+    QPalette thema = vorher;
+    for (const auto rolle : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        for (const auto gruppe : {QPalette::Inactive, QPalette::Disabled})
+            thema.setColor(gruppe, rolle, QColor(190, 190, 190));
+    QApplication::setPalette(thema);
     Form();
     auto breite = [](const QWidget* w, const QString& text) {
         return QFontMetrics(w->font()).horizontalAdvance(text);
@@ -246,18 +290,6 @@ TEST_P(Hauptfenster, JedeBeschriftungPasstInIhrSteuerelement) {
         }
         if (const auto* box = qobject_cast<const QCheckBox*>(w)) {
             EXPECT_LE(box->sizeHint().width(), box->width()) << box->text().toStdString();
-            // Disabled, the text stays readable on the box's background (contrast
-            // at least 3:1) and plainly lighter than the enabled text.
-            const QWidget* grund = box;
-            while (!grund->autoFillBackground()) grund = grund->parentWidget();
-            const QColor hinten = grund->palette().color(grund->backgroundRole());
-            const QPalette& farben = box->palette();
-            const double aus =
-                Kontrast(farben.color(QPalette::Disabled, QPalette::WindowText), hinten);
-            const double an =
-                Kontrast(farben.color(QPalette::Active, QPalette::WindowText), hinten);
-            EXPECT_GE(aus, 3.0) << box->text().toStdString();
-            EXPECT_LE(aus * 1.5, an) << box->text().toStdString();
         }
         if (const auto* knopf = qobject_cast<const QPushButton*>(w)) {
             EXPECT_LE(breite(knopf, knopf->text()) + 8, knopf->width())
@@ -268,6 +300,14 @@ TEST_P(Hauptfenster, JedeBeschriftungPasstInIhrSteuerelement) {
                 << gruppe->title().toStdString();
         }
     }
+    // Every caption, edit and button of the main window, the brightness editor
+    // and the date picker is readable, disabled too, in an active and an inactive
+    // window.
+    Feld<QPushButton>("StartdatumChangeButton")->click();
+    THellForm hell;
+    for (const QWidget* fenster : {static_cast<QWidget*>(form.get()), static_cast<QWidget*>(&hell)})
+        for (const QWidget* w : fenster->findChildren<QWidget*>()) LesbarAuchGesperrt(w);
+    QApplication::setPalette(vorher);
 }
 
 INSTANTIATE_TEST_SUITE_P(Ausgaben, Hauptfenster, ::testing::Bool());
