@@ -166,7 +166,11 @@ TScanTag& ScanTag(Extended MJD0, const TOrt& Ort) {
     t.Daemmerung = DaemmerungsHoehe;
     SINCOSDEG(Ort.Breite, t.SinBreite, t.CosBreite);
     t.Topos = ToposOrt(Ort.Breite);
-    // The instants by repeated addition of one minute from local midnight.
+    // The 1441 instants from local midnight to the next local midnight, by repeated
+    // addition of one minute. The samples are counted: a test of the instant against
+    // MJD0 + 1 would drop the last one for day numbers 32768 to 65535 (1948 to 2038),
+    // where the rounding of 1440 additions of the step exceeds the step's own
+    // shortfall from 1/1440 day.
     Extended m = MJD0;
     for (std::size_t k = 0; k < TagesMinuten; ++k, m += MinutenSchritt) {
         t.m[k] = m;
@@ -532,11 +536,8 @@ void KulminationBerechnen(TEphemeridenZeile& Zeile, const TBahnDaten& Bahn, cons
     const Extended MJD0 = DATETOMJD(Zeile.Tag, Zeile.Monat, Zeile.Jahr, 0.0L) - ZonenOffset / 24.0L;
     TScanTag& tag = ScanTag(MJD0, Ort);
 
-    // 1441 samples, local midnight to the next local midnight, the instant advanced
-    // by repeated addition of one minute. The samples are counted: a test of the
-    // instant against MJD0 + 1 would drop the last one for day numbers 32768 to
-    // 65535 (1948 to 2038), where the rounding of 1440 additions of the step exceeds
-    // the step's own shortfall from 1/1440 day.
+    // The Sun against the twilight altitude at every minute of the day, once for all
+    // the objects scanned on this day.
     SonneKlassieren(tag);
 
     // The minutes that can hold the highest altitude are selected by bounds on the

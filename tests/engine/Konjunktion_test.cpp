@@ -127,37 +127,37 @@ protected:
     }
 };
 
-TEST_F(KonjPaare, OnePairGivesOneRowWithTheLowerObjectFirstAndTheFieldsOfBothPositions) {
+TEST_F(KonjPaare, OnePairGivesOneRowWithTheFirstPositionAsObject1AndTheFieldsOfBothPositions) {
     // Object 7 stands before object 3 in the table only to show that the row takes
     // object 1 from the first position of the pair: the search itself always has
-    // them in object order.
-    PositionenSetzen({Position(3, 100.0L, 20.0L, 7.5L), Position(5, 200.0L, -30.0L),
-                      Position(7, 100.0L, 21.9L, 9.25L)});
+    // them in object order, so that the lower object comes first.
+    PositionenSetzen({Position(7, 100.0L, 21.9L, 9.25L), Position(5, 200.0L, -30.0L),
+                      Position(3, 100.0L, 20.0L, 7.5L)});
     KonjPaareSuchen();
     ASSERT_EQ(AnzahlKonjunktionen, 1);
     const TKonjunktionsZeile& z = Konjunktionen[1];
-    EXPECT_EQ(z.ObjektNr1, 3);
-    EXPECT_EQ(z.ObjektNr2, 7);
+    EXPECT_EQ(z.ObjektNr1, 7);
+    EXPECT_EQ(z.ObjektNr2, 3);
     EXPECT_EQ(z.Wochentag, "Mo");
     EXPECT_EQ(z.Jahr, 2024);
     EXPECT_EQ(z.Monat, 4);
     EXPECT_EQ(z.Tag, 15);
     EXPECT_EQ(z.Zeit, 21.30L);
     EXPECT_EQ(z.RA1, 100.0L / 15.0L);
-    EXPECT_EQ(z.Dek1, 20.0L);
-    EXPECT_EQ(z.Hell1, 7.5L);
+    EXPECT_EQ(z.Dek1, 21.9L);
+    EXPECT_EQ(z.Hell1, 9.25L);
     EXPECT_EQ(z.RA2, 100.0L / 15.0L);
-    EXPECT_EQ(z.Dek2, 21.9L);
-    EXPECT_EQ(z.Hell2, 9.25L);
+    EXPECT_EQ(z.Dek2, 20.0L);
+    EXPECT_EQ(z.Hell2, 7.5L);
     EXPECT_NEAR(z.Abstand, 1.9L, 1e-12L);
 
     // The same positions at the next instant give the next row, not a duplicate.
-    PositionenSetzen({Position(3, 100.0L, 20.0L, 7.5L, 22.30L), Position(5, 200.0L, -30.0L),
-                      Position(7, 100.0L, 21.9L, 9.25L, 22.30L)});
+    PositionenSetzen({Position(7, 100.0L, 21.9L, 9.25L, 22.30L), Position(5, 200.0L, -30.0L),
+                      Position(3, 100.0L, 20.0L, 7.5L, 22.30L)});
     KonjPaareSuchen();
     ASSERT_EQ(AnzahlKonjunktionen, 2);
     EXPECT_EQ(Konjunktionen[2].Zeit, 22.30L);
-    EXPECT_EQ(Konjunktionen[2].ObjektNr1, 3);
+    EXPECT_EQ(Konjunktionen[2].ObjektNr1, 7);
 }
 
 TEST_F(KonjPaare, SeparationEqualToTheRadiusCountsAndTheRowsFollowThePairOrder) {
@@ -278,6 +278,31 @@ TEST_F(KonjPaare, RecordsTheSameRowsAsLookingThroughTheWholeTable) {
     }
     EXPECT_GT(zeilenGesamt, 1000);  // the comparison met plenty of rows
     EXPECT_FALSE(KonjunktionenVoll);
+
+    // Pairs near the radius at declinations 50 to 89 that differ by up to a fifth of
+    // the radius, where the cosines of the two declinations differ most, up to the
+    // largest radius the form accepts.
+    std::uniform_real_distribution<double> eins(0.0, 1.0);
+    for (const Extended radius : {1.0L, 3.0L, 10.0L, 18.0L, 20.0L}) {
+        KonjRadius = radius;
+        AnzahlKonjunktionen = 0;
+        std::vector<TKonjPosition> pos;
+        for (std::int32_t nr = 1; nr <= 80; nr += 2) {
+            const Extended ra = 360.0L * eins(zufall), dek = 50.0L + 39.0L * eins(zufall);
+            const Extended dek2 = dek + radius * (0.4L * eins(zufall) - 0.2L);
+            const Extended dAlpha =
+                radius * (0.9L + 0.15L * eins(zufall)) / COSDEG((dek + dek2) / 2);
+            pos.push_back(Position(nr, ra, dek));
+            pos.push_back(Position(nr + 1, std::fmod(ra + dAlpha, 360.0L), std::fmin(dek2, 90.0L)));
+        }
+        PositionenSetzen(pos);
+        KonjPaareSuchen();
+        std::vector<TKonjunktionsZeile> erwartet;
+        PaareDurchsuchen(pos, erwartet);
+        ASSERT_EQ(AnzahlKonjunktionen, static_cast<std::int32_t>(erwartet.size())) << radius;
+        for (std::int32_t i = 1; i <= AnzahlKonjunktionen; ++i)
+            ASSERT_TRUE(GleicheZeilen(Konjunktionen[i], erwartet[i - 1])) << radius << " " << i;
+    }
 
     // Beyond a radius of 90 degrees places far off in declination are measured:
     // nearly opposite places (159 apart in declination) 179 degrees apart.
