@@ -678,6 +678,10 @@ void Aufruf(TZeilenAllerObjekte* alle, THelligkeitsordnung* ordnung) {
         fortschritt.Verbergen();
         if (!nameBekannt) throw;
         MitObjektWeiterreichen(fehler, name);
+    } catch (...) {
+        // Any other error (out of memory, no thread to be had) closes the window too.
+        fortschritt.Verbergen();
+        throw;
     }
 }
 
