@@ -679,7 +679,7 @@ void Aufruf(TZeilenAllerObjekte* alle, THelligkeitsordnung* ordnung) {
         if (!nameBekannt) throw;
         MitObjektWeiterreichen(fehler, name);
     } catch (...) {
-        // Any other error (out of memory, no thread to be had) closes the window too.
+        // Any other error (running out of memory among them) closes the window too.
         fortschritt.Verbergen();
         throw;
     }
