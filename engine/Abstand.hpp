@@ -35,6 +35,15 @@ Extended Winkelabstand(Extended alpha1, Extended delta1, Extended alpha2, Extend
                        Extended sinDelta1, Extended cosDelta1, Extended sinDelta2,
                        Extended cosDelta2);
 
+// Whether (alpha, delta) is a place on the sky as a catalogue gives it: a declination
+// from -90 to +90 degrees and a right ascension within a turn either way of 0..360.
+// Between two such places Winkelabstand gives a number from 0 to 180; a place off the
+// sky (from a damaged file: a declination of 300 or -1e2467, a right ascension of 1e30)
+// may give anything, less than 0 and -infinity included, or NaN.
+inline bool AmHimmel(Extended alpha, Extended delta) {
+    return std::fabs(delta) <= 90.0L && alpha >= -360.0L && alpha <= 720.0L;
+}
+
 // Whether two places are certainly further apart than the radius, judged from their
 // declinations alone, so that a search may pass over them unmeasured: both
 // declinations on the sphere (|delta| <= 90), a radius of at most 90 degrees, and

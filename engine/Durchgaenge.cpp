@@ -52,18 +52,18 @@ std::int32_t Geladen(std::int32_t anzahl, std::int32_t kapazitaet) {
 // catalogue and checked against it on every search (within a computation that
 // holds a TDurchgangsRechnung, on its first search): any entry whose place is no
 // longer the same number (value and sign, NaN included), or another count, makes
-// it build again, so the search always measures the catalogue as it stands. One
-// per thread.
+// it build again, so the search always measures the catalogue as it stands. An
+// entry whose place is not on the sky (AmHimmel; a damaged file) is left out of the
+// order: the search passes over it, so its distance, which may be any number or
+// none, is never taken. One per thread.
 struct TKatalogIndex {
     bool Gebaut = false;
     struct TPlatz {
         Extended RA = 0.0L, Dek = 0.0L, Sin = 0.0L, Cos = 1.0L;
     };
     std::vector<TPlatz> Plaetze;  // by slot - 1
-    // Slots (from 1) of the entries on the sphere (|Dek| <= 90) by declination, and
-    // of the others, which are always measured.
+    // Slots (from 1) of the entries on the sky by declination.
     std::vector<std::pair<Extended, std::int32_t>> NachDek;
-    std::vector<std::int32_t> Uebrige;
 };
 
 // The same Extended number: the 64 bits of the significand and the 16 of sign and
@@ -99,7 +99,6 @@ const TKatalogIndex& Index(TKatalogIndex& index, const Feld<Eintrag, Von, Bis>& 
     alt.swap(index.Plaetze);
     index.Plaetze.resize(n);
     index.NachDek.clear();
-    index.Uebrige.clear();
     for (std::size_t i = 0; i < n; ++i) {
         const Eintrag& e = katalog.begin()[i];
         TKatalogIndex::TPlatz& platz = index.Plaetze[i];
@@ -112,11 +111,8 @@ const TKatalogIndex& Index(TKatalogIndex& index, const Feld<Eintrag, Von, Bis>& 
             platz.Sin = SINDEG(e.Dek);
             platz.Cos = COSDEG(e.Dek);
         }
-        const auto slot = static_cast<std::int32_t>(i) + 1;
-        if (std::fabs(e.Dek) <= 90.0L)
-            index.NachDek.emplace_back(e.Dek, slot);
-        else
-            index.Uebrige.push_back(slot);
+        if (AmHimmel(e.RA, e.Dek))
+            index.NachDek.emplace_back(e.Dek, static_cast<std::int32_t>(i) + 1);
     }
     std::sort(index.NachDek.begin(), index.NachDek.end());
     index.Gebaut = true;
@@ -125,10 +121,11 @@ const TKatalogIndex& Index(TKatalogIndex& index, const Feld<Eintrag, Von, Bis>& 
 
 thread_local TKatalogIndex NGCIndex, ICIndex, SternIndex;
 
-// The slots of a catalogue, in ascending order, whose entries may lie within the
-// radius of the row's place (alpha, delta); every other loaded entry provably
-// lies farther away, so the search takes the same entries in the same order as a
-// search through every loaded slot.
+// The slots of a catalogue, in ascending order, whose entries on the sky may lie
+// within the radius of the row's place (alpha, delta); every other entry on the sky
+// provably lies farther away, so the search takes the same entries in the same
+// order as a search through every loaded slot that passes over the entries off the
+// sky.
 // - Declination: SicherAusserhalb passes over an entry more than radius + 1 degree
 //   away in declination; the entries outside delta -+ (radius + 1 + 1e-9) are all
 //   such (the difference of two declinations is rounded far below 1e-9).
@@ -143,10 +140,10 @@ thread_local TKatalogIndex NGCIndex, ICIndex, SternIndex;
 void Kandidaten(const TKatalogIndex& index, Extended alpha, Extended delta, Extended radius,
                 std::vector<std::int32_t>& slots) {
     slots.clear();
-    const auto n = static_cast<std::int32_t>(index.Plaetze.size());
     const bool band = radius <= 90.0L && std::fabs(delta) <= 90.0L;
     if (!band) {
-        for (std::int32_t i = 1; i <= n; ++i) slots.push_back(i);
+        for (const auto& eintrag : index.NachDek) slots.push_back(eintrag.second);
+        std::sort(slots.begin(), slots.end());
         return;
     }
     const Extended breite = radius + 1.0L + 1e-9L;
@@ -167,7 +164,6 @@ void Kandidaten(const TKatalogIndex& index, Extended alpha, Extended delta, Exte
         if (nachRA && weitWeg(index.Plaetze[static_cast<std::size_t>(slot) - 1].RA)) continue;
         slots.push_back(slot);
     }
-    slots.insert(slots.end(), index.Uebrige.begin(), index.Uebrige.end());
     std::sort(slots.begin(), slots.end());
 }
 

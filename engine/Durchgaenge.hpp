@@ -13,7 +13,9 @@ namespace zenaro {
 // and on equal distances the earlier entry stays. The nearest entry sets the row's
 // Distanz (degrees) and NaheBei (its label with the magnitude in brackets); without
 // one the row keeps its Distanz. A star without a constellation gets the row's
-// Sternbild written into its catalogue entry when it is taken.
+// Sternbild written into its catalogue entry when it is taken. An entry whose place
+// is not on the sky (AmHimmel: from a damaged file) is passed over, so the row's
+// Distanz is always 999.0 or a number from 0 to the radius.
 void DurchgangSuchen(TEphemeridenZeile& Zeile);
 
 // The search measures only the catalogue entries near the row's declination (and

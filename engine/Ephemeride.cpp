@@ -678,6 +678,10 @@ void Aufruf(TZeilenAllerObjekte* alle, THelligkeitsordnung* ordnung) {
         fortschritt.Verbergen();
         if (!nameBekannt) throw;
         MitObjektWeiterreichen(fehler, name);
+    } catch (...) {
+        // Any other error (running out of memory among them) closes the window too.
+        fortschritt.Verbergen();
+        throw;
     }
 }
 

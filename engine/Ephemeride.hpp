@@ -109,8 +109,8 @@ extern bool EphemerideVoll;
 // stop at the table's capacity (EphemerideVoll). Undefined elements, or a location
 // that is not a number, end it with the runtime error 207; every runtime error
 // raised while an object is computed names the object. The progress window is
-// hidden then, and only complete rows are in the table: those before the row whose
-// computation failed.
+// hidden then, as at any other error (out of memory among them), and only complete
+// rows are in the table: those before the row whose computation failed.
 //
 // The rows are computed on Arbeiterzahl() threads and appended in order; the
 // passage search and everything else that depends on the order of the rows runs on

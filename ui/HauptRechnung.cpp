@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QPointer>
 #include <QPushButton>
+#include <new>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -181,22 +182,29 @@ void Rechnen(THauptForm& form, TSenke senke) {
     if (!AlleObjekteModus && (AktObjekt < 1 || AktObjekt > AnzahlObjekte))
         return FehlerMeldung(Text(TextNr::RechKeinObjekt));
 
-    {
-        // The save forms show the hourglass themselves while they write.
-        std::optional<TSanduhr> sanduhr;
-        if (senke != TSenke::Datei) sanduhr.emplace();
-        DeepSkyAnzeigen = form.NGCCheckBox->isChecked();
-        EphemerideRechnen();
-        EphemerideAusgeben(senke, &form);
-    }
-    VollMelden(EphemerideVoll, TextNr::RechEphemerideVoll);
+    // Running out of memory ends the road with the advice to ask for fewer rows;
+    // every other error goes on to the application's error box. The hourglass and
+    // the progress window are gone by then.
+    try {
+        {
+            // The save forms show the hourglass themselves while they write.
+            std::optional<TSanduhr> sanduhr;
+            if (senke != TSenke::Datei) sanduhr.emplace();
+            DeepSkyAnzeigen = form.NGCCheckBox->isChecked();
+            EphemerideRechnen();
+            EphemerideAusgeben(senke, &form);
+        }
+        VollMelden(EphemerideVoll, TextNr::RechEphemerideVoll);
 
-    // The conjunction search runs with the normal cursor, after the ephemeris
-    // output is complete.
-    if (form.KonjCheckBox->isChecked()) {
-        KonjunktionenSuchen();
-        KonjunktionenAusgeben(senke, &form);
-        VollMelden(KonjunktionenVoll, TextNr::RechKonjunktionenVoll);
+        // The conjunction search runs with the normal cursor, after the ephemeris
+        // output is complete.
+        if (form.KonjCheckBox->isChecked()) {
+            KonjunktionenSuchen();
+            KonjunktionenAusgeben(senke, &form);
+            VollMelden(KonjunktionenVoll, TextNr::RechKonjunktionenVoll);
+        }
+    } catch (const std::bad_alloc&) {
+        FehlerMeldung(Text(TextNr::RechSpeicherVoll));
     }
 }
 

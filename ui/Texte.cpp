@@ -240,6 +240,11 @@ constexpr TTextZeile TextTabelle[] = {
      "There is no object to calculate"},
     {TextNr::RechKeinOrt, "Es ist kein Beobachtungsort vorhanden, für den gerechnet werden könnte",
      "There is no observing location to calculate for"},
+    {TextNr::RechSpeicherVoll,
+     "Der Arbeitsspeicher reicht für diese Rechnung nicht aus; sie wurde abgebrochen. Wählen Sie "
+     "einen kürzeren Zeitraum oder größere Schritte.",
+     "There is not enough memory for this calculation; it was stopped. Choose a shorter range or "
+     "larger steps."},
     {TextNr::DownErfolgreich, "Download erfolgreich, es wurden %1 Sätze gelesen.",
      "Download successful, %1 record(s) received."},
     {TextNr::DownGescheitert, "Download gescheitert", "Download failed!"},

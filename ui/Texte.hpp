@@ -172,6 +172,7 @@ enum class TextNr : int {
     RechKonjunktionenVoll,  // "%1" capacity of the table
     RechKeinObjekt,         // no current object to compute for
     RechKeinOrt,            // no current location to compute for
+    RechSpeicherVoll,       // out of memory during a calculation
     DownErfolgreich,        // "%1" number of objects
     DownGescheitert,
     DownNichtsVerwendbar,

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <filesystem>
 #include <limits>
 #include <optional>
 #include <random>
@@ -13,7 +14,12 @@
 
 #include "astro/MATLIB.hpp"
 #include "engine/AbstandAusgeschrieben.hpp"
+#include "engine/DateiTestHilfen.hpp"
 #include "engine/Datendateien.hpp"
+#include "engine/Ephemeride.hpp"
+#include "engine/Rechenbereich.hpp"
+#include "engine/Startverzeichnis.hpp"
+#include "engine/Testort.hpp"
 #include "engine/ZenaroDef.hpp"
 
 using namespace zenaro;
@@ -210,6 +216,20 @@ TEST_F(Durchgaenge, DamagedEntriesAreSkipped) {
     auto z = Zeile(0.0L, 0.0L);
     EXPECT_NO_THROW(DurchgangSuchen(z));
     EXPECT_EQ(z.Distanz, 999.0L);
+    // Places off the sky are passed over: a declination of 300 (measured as -180 from
+    // 0 h, 60 N) and a right ascension of 6.8e19, in which every difference loses the
+    // row's place (measured as -0.3 from the row below); the entries on the sky are taken.
+    NGCKatalog[1] = DeepSky(1, 180.0L, 300.0L, 1.0L);
+    NGCKatalog[2] = DeepSky(2, 67559573202542325760.0L, 5.53777270263984888743L, 1.0L);
+    NGCKatalog[3] = DeepSky(3, 1.0L, 60.5L, 1.0L);
+    NGCKatalog[4] = DeepSky(4, 39.0L, 5.5L, 1.0L);
+    AnzahlNGC = 4;
+    z = Zeile(0.0L, 60.0L);
+    DurchgangSuchen(z);
+    EXPECT_EQ(z.NaheBei, std::string("NGC 3 [ 1.0]"));
+    z = Zeile(38.9476038836327020931L / 15.0L, 5.14875131370611960335L);
+    DurchgangSuchen(z);
+    EXPECT_EQ(z.NaheBei, std::string("NGC 4 [ 1.0]"));
 }
 
 TEST_F(Durchgaenge, EveryRowMeasuresAsTheFormulaWrittenOut) {
@@ -283,7 +303,9 @@ TEST_F(Durchgaenge, EveryRowMeasuresAsTheFormulaWrittenOut) {
                     auto z = Zeile(ra / 15.0L, dek);
                     DurchgangSuchen(z);
                     const Extended d = test::AbstandAusgeschrieben(raC, dekC, ra, dek);
-                    ASSERT_EQ(z.Distanz, d <= radius ? d : 999.0L) << radius << " " << dek;
+                    // Beyond a pole the entry is off the sky and passed over.
+                    ASSERT_EQ(z.Distanz, d <= radius && std::fabs(dekC) <= 90.0L ? d : 999.0L)
+                        << radius << " " << dek;
                     if (std::fabs(dek) < 60.0L) {
                         EXPECT_LT(z.Distanz, 999.0L) << radius << " " << dek;
                     }
@@ -418,4 +440,39 @@ TEST_F(Durchgaenge, TheShippedCataloguesGiveWhatTheWrittenOutSearchGives) {
     AnzahlNGC = 6;
     DurchgangSuchen(z);
     EXPECT_GT(z.Distanz, 0.0L);
+}
+
+TEST_F(Durchgaenge, ADamagedStarIsPassedOverInTheComputation) {
+    // Hale-Bopp at 50 N, 10 E over five days with the shipped catalogues, then again with
+    // one flipped bit in star 845's declination (-1e2467, far off the sky): the same
+    // passages, no distance that is not a number within the radius.
+    test::TStartverzeichnis verzeichnis;
+    for (const char* name : {DateiNGC, DateiIC, DateiSterne, DateiBahnelemente})
+        std::filesystem::copy_file(std::string(ZENARO_SOURCE_DIR) + "/data/" + name,
+                                   verzeichnis.Pfad() + "/" + name);
+    DatenVerzeichnis = verzeichnis.Pfad() + "/";
+    Orte[1] = test::Ort(50.0L, -10.0L);
+    AnzahlOrte = AktOrt = AktObjekt = 1;
+    test::Bereich(2024, 3, 1, 1.0L, 2024, 3, 5, 1.0L, 1, 0.0L);
+    AlleObjekteModus = false;
+    DeepSkyAnzeigen = true;
+    std::vector<TEphemeridenZeile> heil;
+    for (const bool beschaedigt : {false, true}) {
+        if (beschaedigt) {
+            std::vector<std::uint8_t> sterne = test::DateiBytes(DatenVerzeichnis + DateiSterne);
+            sterne[844 * 96 + 57] ^= 0x20;
+            verzeichnis.Schreiben(DateiSterne, sterne);
+        }
+        ASSERT_TRUE(ObjekteLesen() && NGCLesen() && ICLesen() && SterneLesen());
+        AnzahlZeilen = 0;
+        EphemerideBerechnen();
+        ASSERT_EQ(AnzahlZeilen, 5);
+        for (std::int32_t i = 1; i <= AnzahlZeilen; ++i) {
+            const TEphemeridenZeile& z = Ephemeride[i];
+            ASSERT_TRUE(z.Distanz >= 0.0L && z.Distanz <= DeepSkyRadius) << i << ": " << z.Distanz;
+            if (!beschaedigt) heil.push_back(z);
+            EXPECT_EQ(z.Distanz, heil[static_cast<std::size_t>(i) - 1].Distanz);
+            EXPECT_EQ(z.NaheBei, heil[static_cast<std::size_t>(i) - 1].NaheBei);
+        }
+    }
 }

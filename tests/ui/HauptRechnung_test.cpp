@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <functional>
 #include <memory>
+#include <new>
+#include <stdexcept>
 #include <vector>
 
 #include "HauptUmgebung.hpp"
@@ -24,6 +26,7 @@
 #include "engine/Fortschritt.hpp"
 #include "engine/ZenaroDef.hpp"
 #include "ui/DatumUnit.hpp"
+#include "ui/GaugeUnit.hpp"
 #include "ui/HauptUnit.hpp"
 #include "ui/HellUnit.hpp"
 #include "ui/KonjAusgabeUnit.hpp"
@@ -372,8 +375,12 @@ TEST_F(HauptRechnung, OhneObjektOderOrtEineMeldung) {
 }
 
 // An error of the computation ends the road: no output, the normal cursor, the
-// buttons usable and the current object as before.
+// buttons usable, the current object as before and the progress window closed,
+// whatever the error. Running out of memory is told in the edition's words; any
+// other error goes on to the application's error box.
 TEST_F(HauptRechnung, FehlerBeendetDenWegSauber) {
+    TGaugeForm fortschritt;
+    SetzeFortschrittsanzeige(&fortschritt);
     Objekte[3].Exzentrizitaet = -1.0L;
     form->AllCheckBox->setChecked(true);
     EXPECT_THROW(form->BerechnungsButtonClick(), ELaufzeitfehler);
@@ -381,9 +388,41 @@ TEST_F(HauptRechnung, FehlerBeendetDenWegSauber) {
     EXPECT_TRUE(Fenster().empty());
     EXPECT_EQ(AktObjekt, 2);
     EXPECT_TRUE(form->BerechnungsButton->isEnabled());
+    EXPECT_FALSE(fortschritt.isVisible());
     Objekte[3] = Komet("Drei", 9.0L, 257.0L);
     form->BerechnungsButton->click();
     EXPECT_EQ(AnzahlZeilen, 3);
+
+    // While the rows are computed, with the progress window on screen, in both modes.
+    std::vector<bool> gezeigt;
+    schritte.beimSchritt = [&] {
+        gezeigt.push_back(fortschritt.isVisible());
+        throw std::bad_alloc();
+    };
+    for (const bool englisch : {false, true}) {
+        Englisch = englisch;
+        form->AllCheckBox->setChecked(englisch);
+        meldungen.Leeren();
+        EXPECT_NO_THROW(form->BerechnungsButtonClick());
+        EXPECT_EQ(meldungen.Texte(),
+                  std::vector<QString>{
+                      englisch ? "There is not enough memory for this calculation; it was "
+                                 "stopped. Choose a shorter range or larger steps."
+                               : "Der Arbeitsspeicher reicht für diese Rechnung nicht aus; sie "
+                                 "wurde abgebrochen. Wählen Sie einen kürzeren Zeitraum oder "
+                                 "größere Schritte."});
+        EXPECT_FALSE(fortschritt.isVisible());
+        EXPECT_FALSE(SanduhrAktiv());
+    }
+    schritte.beimSchritt = [&] {
+        gezeigt.push_back(fortschritt.isVisible());
+        throw std::runtime_error("anderer Fehler");
+    };
+    EXPECT_THROW(form->BerechnungsButtonClick(), std::runtime_error);
+    EXPECT_FALSE(fortschritt.isVisible());
+    EXPECT_EQ(gezeigt, std::vector<bool>(3, true));
+    EXPECT_EQ(Fenster().size(), 1u);  // only that of the road without an error
+    SetzeFortschrittsanzeige(nullptr);
 }
 
 // Full tables: the output shows what fits, and the user is told so.
