@@ -17,7 +17,7 @@ declare -A dateien=(
   [Datendateien]="engine/Datendateien.cpp"
   [Kometenliste]="engine/Kometenliste.cpp"
   [Zahltext]="engine/Zahltext.cpp"
-  [Rechnung]="engine/Ephemeride.cpp engine/Konjunktion.cpp engine/AufUntergang.cpp engine/Topozentrisch.cpp engine/Abstand.cpp engine/Hilfen.cpp astro/KEPLIB.cpp astro/SUNLIB.cpp astro/MOOLIB.cpp astro/PNULIB.cpp astro/SPHLIB.cpp astro/TIMLIB.cpp astro/MATLIB.cpp astro/Sternb.cpp"
+  [Rechnung]="engine/Ephemeride.cpp engine/Konjunktion.cpp engine/AufUntergang.cpp engine/Topozentrisch.cpp engine/Abstand.cpp engine/Durchgaenge.cpp engine/Hilfen.cpp astro/KEPLIB.cpp astro/SUNLIB.cpp astro/MOOLIB.cpp astro/PNULIB.cpp astro/SPHLIB.cpp astro/TIMLIB.cpp astro/MATLIB.cpp astro/Sternb.cpp"
 )
 for quelle in tests/fuzz/*_fuzz.cpp; do
   ziel=$(basename "$quelle" _fuzz.cpp)
