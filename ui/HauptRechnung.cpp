@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QPointer>
 #include <QPushButton>
+#include <cstdlib>
 #include <new>
 #include <optional>
 #include <utility>
@@ -158,6 +159,19 @@ void VollMelden(bool voll, TextNr meldung) {
     if (voll) InfoMeldung(Text(meldung).arg(MaxZeilen));
 }
 
+// The outputs are built by the window library, which does not survive an
+// allocation that fails inside it. Before an output is built, room for it is
+// asked for and given back at once: where even that is not to be had, the road
+// ends with the advice to ask for fewer rows instead of failing midway.
+void RaumFuerAusgabePruefen() {
+    constexpr std::size_t Raum = std::size_t{32} << 20;
+    // Through a volatile pointer, so that the request is really made.
+    void* (*volatile anfordern)(std::size_t) = std::malloc;
+    void* block = anfordern(Raum);
+    if (block == nullptr) throw std::bad_alloc();
+    std::free(block);
+}
+
 // The road of one press.
 void Rechnen(THauptForm& form, TSenke senke) {
     if (TRechnungLaeuft::Aktiv()) return;
@@ -192,6 +206,7 @@ void Rechnen(THauptForm& form, TSenke senke) {
             if (senke != TSenke::Datei) sanduhr.emplace();
             DeepSkyAnzeigen = form.NGCCheckBox->isChecked();
             EphemerideRechnen();
+            RaumFuerAusgabePruefen();
             EphemerideAusgeben(senke, &form);
         }
         VollMelden(EphemerideVoll, TextNr::RechEphemerideVoll);
@@ -200,6 +215,7 @@ void Rechnen(THauptForm& form, TSenke senke) {
         // output is complete.
         if (form.KonjCheckBox->isChecked()) {
             KonjunktionenSuchen();
+            RaumFuerAusgabePruefen();
             KonjunktionenAusgeben(senke, &form);
             VollMelden(KonjunktionenVoll, TextNr::RechKonjunktionenVoll);
         }
